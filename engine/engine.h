@@ -1,0 +1,7 @@
+// Everything the front ends need from the calculation engine.
+#pragma once
+
+#include "calculate.h"
+#include "functions.h"
+#include "status.h"
+#include "task_record.h"

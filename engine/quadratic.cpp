@@ -1,0 +1,4 @@
+#include "quadratic.h"
+
+// Placeholder until the solver lands.
+int SolveQuadratic(char*, char*, int) { return 1028; }
