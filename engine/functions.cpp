@@ -250,10 +250,10 @@ int Apply(Fn fn, double v, double factor, double& value) {
     return 0;
 }
 
-// Copies a value text over the operand (a buffer of `capacity` characters,
-// NUL included).
+// Copies a value text over the operand (room for `capacity` characters
+// besides the NUL).
 int PutValue(char* operand, size_t capacity, const char* text) {
-    if (capacity == 0 || !CopyText(operand, capacity - 1, text)) return kStatusTooLong;
+    if (!CopyText(operand, capacity, text)) return kStatusTooLong;
     return 0;
 }
 

@@ -16,8 +16,8 @@ double AngleFactor(int angleUnit);
 // `operand` begins with a function mark (":NN;") followed by the argument: a
 // number text (anything after the number is ignored) or another function
 // operand, ":22;:43;4", evaluated innermost first, each inner value passing
-// through its "%.15g" text. The buffer holds `capacity` characters, NUL
-// included; kShortNumberSize always suffices for the value.
+// through its "%.15g" text. The buffer has room for `capacity` characters
+// besides the NUL; kShortNumberSize - 1 always suffices for the value.
 // Circular functions take and give angles in `angleUnit` (0 radians,
 // 1 degrees, 2 grads). Codes without a function (55-63 and any other) give 0.
 // Returns 0, or:
@@ -32,7 +32,7 @@ int EvaluateFunction(char* operand, size_t capacity, int angleUnit);
 // `operand` ends with "!"; n is atoi of it (optional sign and digits, a
 // fraction cut off). On 0 it is replaced by the "%.15g" text of n!; otherwise
 // 1027 (negative), 1031 (above 170) or 1001 (does not fit `capacity`
-// characters, NUL included).
+// characters).
 int EvaluateFactorial(char* operand, size_t capacity);
 
 // The random generator behind rand and ran: integers from 0 to 32767, the

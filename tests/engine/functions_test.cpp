@@ -50,7 +50,7 @@ void CheckRows(const Row* rows, size_t count) {
         SCOPED_TRACE(testing::Message() << row.operand << " unit " << row.unit);
         char text[700];
         ASSERT_TRUE(CopyText(text, row.operand));
-        int status = EvaluateFunction(text, sizeof text, row.unit);
+        int status = EvaluateFunction(text, sizeof text - 1, row.unit);
         EXPECT_EQ(status, row.status);
         if (status == 0 && row.status == 0) {
             ExpectValue(text, row.expected, row.tolerance);
@@ -292,7 +292,7 @@ TEST(Functions, HugeCircularArgumentsGiveAValueInRange) {
             SCOPED_TRACE(testing::Message() << operand << " unit " << unit);
             char text[64];
             ASSERT_TRUE(CopyText(text, operand));
-            ASSERT_EQ(EvaluateFunction(text, sizeof text, unit), 0);
+            ASSERT_EQ(EvaluateFunction(text, sizeof text - 1, unit), 0);
             EXPECT_LE(std::fabs(ReadNumber(text)), 1.0) << text;
         }
     }
@@ -309,7 +309,7 @@ TEST(Functions, EveryCodeWithAwkwardArguments) {
                 char text[64];
                 std::snprintf(text, sizeof text, ":%02d;%s", code, argument);
                 SCOPED_TRACE(testing::Message() << text << " unit " << unit);
-                int status = EvaluateFunction(text, sizeof text, unit);
+                int status = EvaluateFunction(text, sizeof text - 1, unit);
                 if (status == 0) {
                     EXPECT_TRUE(IsNumberText(text)) << text;
                     EXPECT_STRNE(text, "-0");
@@ -324,19 +324,18 @@ TEST(Functions, EveryCodeWithAwkwardArguments) {
 TEST(Functions, ValueMustFitTheBuffer) {
     struct Case {
         const char* operand;
-        size_t capacity;  // NUL included
+        size_t capacity;  // characters besides the NUL
         int status;
     };
     const Case cases[] = {
-        {":22;1", 18, 0},  // "0.841470984807897" and its NUL
-        {":22;1", 17, 1001},
-        {":43;4", 2, 0},
-        {":43;4", 1, 1001},
+        {":22;1", 17, 0},  // "0.841470984807897"
+        {":22;1", 16, 1001},
+        {":43;4", 1, 0},
         {":43;4", 0, 1001},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << c.operand << " in " << c.capacity);
-        size_t size = std::max(c.capacity, std::strlen(c.operand) + 1);
+        size_t size = std::max(c.capacity + 1, std::strlen(c.operand) + 1);
         auto buffer = std::make_unique<char[]>(size);
         std::memcpy(buffer.get(), c.operand, std::strlen(c.operand) + 1);
         EXPECT_EQ(EvaluateFunction(buffer.get(), c.capacity, 0), c.status);
@@ -345,7 +344,7 @@ TEST(Functions, ValueMustFitTheBuffer) {
         }
     }
     char factorial[4] = "20!";
-    EXPECT_EQ(EvaluateFactorial(factorial, sizeof factorial), 1001);
+    EXPECT_EQ(EvaluateFactorial(factorial, sizeof factorial - 1), 1001);
     EXPECT_STREQ(factorial, "20!");
 }
 
@@ -370,7 +369,7 @@ TEST(Factorial, Values) {
         SCOPED_TRACE(row.operand);
         char text[kShortNumberSize];
         ASSERT_TRUE(CopyText(text, row.operand));
-        int status = EvaluateFactorial(text, sizeof text);
+        int status = EvaluateFactorial(text, sizeof text - 1);
         EXPECT_EQ(status, row.status);
         if (status == 0 && row.status == 0) {
             ExpectValue(text, row.expected, 0);
