@@ -1,0 +1,220 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "formulas.h"
+#include "task_record.h"
+#include "text.h"
+
+namespace {
+
+struct Row {
+    const char* maths;
+    const char* expected;
+};
+
+void ExpectExpanded(const Row& row) {
+    SCOPED_TRACE(row.maths);
+    char maths[kMathsCapacity + 1];
+    CopyText(maths, row.maths);
+    EXPECT_EQ(ExpandFormulas(maths), 0);
+    EXPECT_STREQ(maths, row.expected);
+}
+
+// szMaths as the sign rewriting leaves it, and as the structure step makes it.
+TEST(ExpandFormulas, WorkedExamples) {
+    const Row rows[] = {
+        {"H2O", "H*2+O"},
+        {"NaCl", "Na+Cl"},
+        {"C6H12O6", "C*6+H*12+O*6"},
+        {"2NaCl", "2*(Na+Cl)"},
+        {"Ca(OH)2", "Ca+(O+H)*2"},
+        {"(NH4)2SO4", "(N+H*4)*2+S+O*4"},
+        {"K4(Fe(CN)6)", "K*4+(Fe+(C+N)*6)"},
+        {"CuSO4*5H2O", "(Cu+S+O*4)*5*(H*2+O)"},
+        {"2H2+O2", "2*(H*2)+(O*2)"},
+        {"NaCl/2", "(Na+Cl)/2"},
+        {"NaCl-1*2", "(Na+Cl)+-1*2"},
+        {"-1*H2O", "-1*(H*2+O)"},
+        {"NaCl-1*(H2O)", "(Na+Cl)+-1*((H*2+O))"},
+        {":22;(30)+NaCl", ":22;((30))+(Na+Cl)"},
+        {"NaCl*:61;", "(Na+Cl)*:61;"},
+        {":62;+NaCl", ":62;+(Na+Cl)"},
+        {"NaCl+:62;", "(Na+Cl)+:62;"},
+        {"H2O(2)", "H*2+O+(2)"},  // a number in brackets is added
+        {"CuSO4.5H2O", "Cu+S+O*4.5+H*2+O"},  // no hydrate dot: O times 4.5
+    };
+    for (const Row& row : rows) ExpectExpanded(row);
+}
+
+TEST(ExpandFormulas, EdgeCases) {
+    const Row rows[] = {
+        {"NaCl+KCl", "(Na+Cl)+(K+Cl)"},  // an operator keeps every formula's brackets
+        {"H+O", "(H)+(O)"},
+        {"H", "H"},
+        {"2H2O", "2*(H*2+O)"},
+        {"NaCl+2KCl", "(Na+Cl)+2*(K+Cl)"},
+        {"1.5NaCl", "1.5*(Na+Cl)"},
+        {"2e-3*NaCl", "2e-3*(Na+Cl)"},
+        {"HO2e-3", "H+O*2e-3"},  // an exponent stays with its number
+        {"((H2O)2)3", "((H*2+O)*2)*3"},
+        {"CuSO4*5(H2O)", "(Cu+S+O*4)*5*((H*2+O))"},
+        {"K2(Cr2O7)", "K*2+(Cr*2+O*7)"},
+        {"(NH4)3(PO4)", "(N+H*4)*3+(P+O*4)"},
+        {"2*:22;30+H", "2*:22;30+(H)"},
+        {"2:22;30", "2*:22;30"},  // a digit before a mark gets its "*"
+        {"NaCl*(:61;*2)", "(Na+Cl)*(:61;*2)"},  // a bracket before a separator is no formula's
+        {"2+3", "2+3"},
+        {"", ""},
+    };
+    for (const Row& row : rows) ExpectExpanded(row);
+}
+
+// Subtractions of formulas and brackets of the user that the plain rules
+// would leave with an unmatched ")" or "()".
+TEST(ExpandFormulas, MinusAndBracketsOfTheUser) {
+    const Row rows[] = {
+        {"NaCl-H2O", "(Na+Cl)+-1*(H*2+O)"},
+        {"2H2O-NaCl", "2*(H*2+O)+-1*(Na+Cl)"},
+        {"2+-H2O", "2+-1*(H*2+O)"},  // 2-H2O after the sign rewriting
+        {"(H2O)+-NaCl", "((H*2+O))+-1*(Na+Cl)"},
+        {"NaCl*-H2O", "(Na+Cl)*-1*(H*2+O)"},
+        {"He-Fe", "(He)+-1*(Fe)"},
+        {"-H2O", "-1*(H*2+O)"},
+        {"Fe-2", "(Fe)+-1*2"},  // the e of a symbol is no exponent
+        {"Fe-(H2O)", "(Fe)+-1*((H*2+O))"},
+        {"Fe-:22;(1)", "(Fe)+-1*:22;((1))"},
+        {"NaCl*(-3)", "(Na+Cl)*((-3))"},
+        {"H2O/(-2)", "(H*2+O)/((-2))"},
+        {"NaCl*(-H2O)", "(Na+Cl)*((-1)*(H*2+O))"},
+        {"Ca(-2)", "Ca+(-2)"},
+        {"(:61;)*NaCl", "(:61;)*(Na+Cl)"},
+        {"(:22;(30))*NaCl", "(:22;((30)))*(Na+Cl)"},
+        {"(-3)*NaCl", "((-3))*(Na+Cl)"},
+    };
+    for (const Row& row : rows) ExpectExpanded(row);
+}
+
+TEST(ExpandFormulas, LengthLimits) {
+    char maths[kMathsCapacity + 2];
+    std::string text(kMathsCapacity, '1');
+    CopyText(maths, text.c_str());
+    EXPECT_EQ(ExpandFormulas(maths), 0);
+    EXPECT_EQ(text, maths);
+
+    text += '1';
+    CopyText(maths, text.c_str());
+    EXPECT_EQ(ExpandFormulas(maths), 1001);
+    EXPECT_EQ(text, maths);
+
+    // 212 times "+HO" fit as typed but grow to 212 * 6 characters.
+    text.clear();
+    for (int i = 0; i < 212; ++i) text += "+HO";
+    CopyText(maths, text.c_str());
+    EXPECT_EQ(ExpandFormulas(maths), 1001);
+    EXPECT_EQ(text, maths);
+}
+
+struct SubstitutionRow {
+    const char* maths;
+    const char* answer;
+    const char* memory;
+    const char* expected;
+};
+
+void ExpectSubstituted(const SubstitutionRow& row) {
+    SCOPED_TRACE(row.maths);
+    char maths[kMathsCapacity + 1];
+    CopyText(maths, row.maths);
+    EXPECT_EQ(SubstituteValues(maths, row.answer, row.memory), 0);
+    EXPECT_STREQ(maths, row.expected);
+}
+
+TEST(SubstituteValues, WorkedExamples) {
+    const SubstitutionRow rows[] = {
+        {"H*2+O", "", "", "1.00794*2+15.9994"},
+        {"Na+Cl", "", "", "22.98976928+35.453"},
+        {"C*6+H*12+O*6", "", "", "12.0107*6+1.00794*12+15.9994*6"},
+        {"2*(Na+Cl)", "", "", "2*(22.98976928+35.453)"},
+        {"Ca+(O+H)*2", "", "", "40.078+(15.9994+1.00794)*2"},
+        {"(N+H*4)*2+S+O*4", "", "", "(14.0067+1.00794*4)*2+32.065+15.9994*4"},
+        {"K*4+(Fe+(C+N)*6)", "", "", "39.0983*4+(55.845+(12.0107+14.0067)*6)"},
+        {"(Cu+S+O*4)*5*(H*2+O)", "", "", "(63.546+32.065+15.9994*4)*5*(1.00794*2+15.9994)"},
+        {"2*(H*2)+(O*2)", "", "", "2*(1.00794*2)+(15.9994*2)"},
+        {"(Na+Cl)/2", "", "", "(22.98976928+35.453)/2"},
+        {"(Na+Cl)+-1*2", "", "", "(22.98976928+35.453)+-1*2"},
+        {"-1*(H*2+O)", "", "", "-1*(1.00794*2+15.9994)"},
+        {"(Na+Cl)+-1*((H*2+O))", "", "", "(22.98976928+35.453)+-1*((1.00794*2+15.9994))"},
+        {":22;((30))+(Na+Cl)", "", "", ":22;((30))+(22.98976928+35.453)"},
+        {"(Na+Cl)*:61;", "", "", "(22.98976928+35.453)*3.1415926535897932"},
+        {":62;+(Na+Cl)", "5", "", "5+(22.98976928+35.453)"},
+        {"(Na+Cl)+:62;", "1 234,5", "", "(22.98976928+35.453)+1234.5"},
+        {":63;-1", "", "4", "4+-1"},  // a value before a minus gets the "+"
+        {"H*2+O+(2)", "", "", "1.00794*2+15.9994+(2)"},
+        {"Cu+S+O*4.5+H*2+O", "", "", "63.546+32.065+15.9994*4.5+1.00794*2+15.9994"},
+    };
+    for (const SubstitutionRow& row : rows) ExpectSubstituted(row);
+}
+
+TEST(SubstituteValues, ValuesAndOtherCharacters) {
+    const SubstitutionRow rows[] = {
+        {"H", "", "", "1.00794"},
+        {"2e-3*(Na+Cl)", "", "", "2e-3*(22.98976928+35.453)"},
+        {"2*:22;30!", "", "", "2*:22;30!"},  // other marks keep their codes
+        {":61;2", "", "", "3.1415926535897932*2"},  // pi2 is pi times 2, not more digits of pi
+        {":62;.5", "8", "", "8*.5"},
+        {":62;^:63;", "-2.5e-7", "1e20", "-2.5e-7^1e20"},
+        {":62;", "1.5e+20", "", "1.5e20"},
+        {"Ds+Rg", "", "", "281+280"},
+    };
+    for (const SubstitutionRow& row : rows) ExpectSubstituted(row);
+}
+
+TEST(SubstituteValues, FailuresLeaveMathsUnchanged) {
+    struct FailureRow {
+        const char* maths;
+        const char* answer;
+        const char* memory;
+        int status;
+    };
+    const FailureRow rows[] = {
+        {"Xx", "", "", 1013},
+        {"Na+Cl+J", "", "", 1013},
+        {"d*2+O", "", "", 1002},  // D2O after case correction
+        {"2+x", "", "", 1002},
+        {":62;+1", "", "5", 1011},
+        {":62;+1", "Incorrect syntax", "5", 1011},
+        {":62;+1", "<Complex number>", "5", 1011},
+        {":62;+1", "n! must be from 0 to 170", "5", 1011},  // ends in a digit, but is no number
+        {":63;+1", "5", "", 1012},
+        {":63;+1", "5", "abc", 1012},
+    };
+    for (const FailureRow& row : rows) {
+        SCOPED_TRACE(std::string(row.maths) + " ans " + row.answer + " mem " + row.memory);
+        char maths[kMathsCapacity + 1];
+        CopyText(maths, row.maths);
+        EXPECT_EQ(SubstituteValues(maths, row.answer, row.memory), row.status);
+        EXPECT_STREQ(maths, row.maths);
+    }
+}
+
+TEST(SubstituteValues, LengthLimits) {
+    char maths[kMathsCapacity + 1];
+    std::string text(kMathsCapacity - 1, '1');
+    CopyText(maths, text.c_str());
+    EXPECT_EQ(SubstituteValues(maths, "", ""), 0);
+
+    text += '1';
+    CopyText(maths, text.c_str());
+    EXPECT_EQ(SubstituteValues(maths, "", ""), 1001);
+    EXPECT_EQ(text, maths);
+
+    // 80 times "+H" grow to 80 * 8 characters.
+    text.clear();
+    for (int i = 0; i < 80; ++i) text += "+H";
+    CopyText(maths, text.c_str());
+    EXPECT_EQ(SubstituteValues(maths, "", ""), 1001);
+    EXPECT_EQ(text, maths);
+}
+
+}  // namespace
