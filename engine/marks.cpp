@@ -50,15 +50,33 @@ constexpr bool CodesAscend() {
 static_assert(CodesAscend());
 static_assert(std::size(kFunctionNames) == 47);
 
+// The set of lower-case letters of a text, one bit a letter.
+constexpr unsigned LetterSet(const char* text) {
+    unsigned set = 0;
+    for (; *text; ++text)
+        if (*text >= 'a' && *text <= 'z') set |= 1u << (*text - 'a');
+    return set;
+}
+
+// The letters of every name: a name whose letters do not all occur in the
+// text cannot occur in it, and is passed over without a search.
+constexpr std::array<unsigned, std::size(kFunctionNames)> kNameLetters = [] {
+    std::array<unsigned, std::size(kFunctionNames)> letters{};
+    for (size_t i = 0; i < std::size(kFunctionNames); ++i) letters[i] = LetterSet(kFunctionNames[i].name);
+    return letters;
+}();
+
 // A family of names that all contain one word: when the text lacks the word,
 // none of the family can occur and the family is passed over.
 struct FamilyGuard {
     int firstCode;
     const char* word;
     int nextCode;
+    unsigned letters;
 };
 constexpr FamilyGuard kFamilyGuards[] = {
-    {11, "cos", 18}, {18, "sin", 23}, {23, "cot", 28}, {28, "tg", 34}, {34, "tan", 39},
+    {11, "cos", 18, LetterSet("cos")}, {18, "sin", 23, LetterSet("sin")}, {23, "cot", 28, LetterSet("cot")},
+    {28, "tg", 34, LetterSet("tg")},   {34, "tan", 39, LetterSet("tan")},
 };
 
 // Room for marking: a name grows by at most two characters ("tg" becomes
@@ -97,19 +115,22 @@ int MarkFunctionNames(char* text) {
     char work[kMarkCapacity + 1];
     std::memcpy(work, text, length + 1);
     int result = kKindFormula;
+    // Marking only removes letters, so this stays a superset of the text's.
+    const unsigned present = LetterSet(work);
 
-    size_t index = 0;
-    while (index < kFunctionNameCount) {
+    const FamilyGuard* guard = std::begin(kFamilyGuards);
+    for (size_t index = 0; index < kFunctionNameCount; ++index) {
         const FunctionName& entry = kFunctionNames[index];
-        bool skipFamily = false;
-        for (const FamilyGuard& guard : kFamilyGuards) {
-            if (guard.firstCode == entry.code && !std::strstr(work, guard.word)) {
-                while (index < kFunctionNameCount && kFunctionNames[index].code < guard.nextCode) ++index;
-                skipFamily = true;
-                break;
+        if (guard != std::end(kFamilyGuards) && entry.code == guard->firstCode) {
+            bool familyAbsent = (guard->letters & ~present) != 0 || !std::strstr(work, guard->word);
+            int nextCode = guard->nextCode;
+            ++guard;
+            if (familyAbsent) {
+                while (index + 1 < kFunctionNameCount && kFunctionNames[index + 1].code < nextCode) ++index;
+                continue;
             }
         }
-        if (skipFamily) continue;
+        if ((kNameLetters[index] & ~present) != 0) continue;
 
         size_t nameLength = std::strlen(entry.name);
         // A mark holds no letter, so no occurrence can begin before the end
@@ -125,7 +146,6 @@ int MarkFunctionNames(char* text) {
             from = found + kMarkLength;
             result = kKindFunctions;
         }
-        ++index;
     }
 
     std::memcpy(text, work, length + 1);

@@ -74,7 +74,7 @@ int CorrectSymbolCase(char* text, int kind) {
             if (const LowerCaseRule* rule = kRuleByLetter[static_cast<size_t>(current - 'a')]) {
                 if (!Contains(rule->firstLetters, previous)) {
                     current = ToUpper(current);
-                    if (next != 0 && Contains(rule->raisesNext, next)) {
+                    if (Contains(rule->raisesNext, next)) {
                         next = ToUpper(next);
                         work[i + 1] = next;
                     }

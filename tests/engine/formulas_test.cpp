@@ -1,9 +1,16 @@
 #include <gtest/gtest.h>
 
+#include <cstring>
+#include <iterator>
+#include <memory>
 #include <string>
 
+#include "calculate.h"
 #include "formulas.h"
+#include "marks.h"
+#include "symbols.h"
 #include "task_record.h"
+#include "test_support.h"
 #include "text.h"
 
 namespace {
@@ -215,6 +222,172 @@ TEST(SubstituteValues, LengthLimits) {
     CopyText(maths, text.c_str());
     EXPECT_EQ(SubstituteValues(maths, "", ""), 1001);
     EXPECT_EQ(text, maths);
+}
+
+// Whole tasks through the driver: the record after the calculation.
+struct TaskRow {
+    const char* typed;
+    const char* answer;  // the previous answer
+    const char* memory;
+    int result;
+    const char* szTask;
+    const char* szMaths;
+    const char* szAnswer;
+};
+
+void ExpectTasks(const TaskRow* rows, size_t count) {
+    for (size_t i = 0; i < count; ++i) {
+        const TaskRow& row = rows[i];
+        SCOPED_TRACE(row.typed);
+        TaskRecord record = MakeRecord(row.typed);
+        CopyText(record.szAnswer, row.answer);
+        CopyText(record.szMemory, row.memory);
+        EXPECT_EQ(CalculateTask(record), row.result);
+        EXPECT_STREQ(record.szTask, row.szTask);
+        EXPECT_STREQ(record.szMaths, row.szMaths);
+        EXPECT_NUMBER_TEXT(record.szAnswer, row.szAnswer);
+        EXPECT_STREQ(record.szMemory, row.memory);
+    }
+}
+
+TEST(FormulaTasks, WorkedExamples) {
+    const TaskRow rows[] = {
+        {"H2O", "", "", 2, "H2O", "1.00794*2+15.9994", "18.01528"},
+        {"nacl", "", "", 2, "NaCl", "22.98976928+35.453", "58.44276928"},
+        {"C6H12O6", "", "", 2, "C6H12O6", "12.0107*6+1.00794*12+15.9994*6", "180.15588"},
+        {"2NaCl", "", "", 2, "2NaCl", "2*(22.98976928+35.453)", "116.88553856"},
+        {"Ca(OH)2", "", "", 2, "Ca(OH)2", "40.078+(15.9994+1.00794)*2", "74.09268"},
+        {"(NH4)2SO4", "", "", 2, "(NH4)2SO4", "(14.0067+1.00794*4)*2+32.065+15.9994*4", "132.13952"},
+        {"K4[Fe(CN)6]", "", "", 2, "K4[Fe(CN)6]", "39.0983*4+(55.845+(12.0107+14.0067)*6)", "368.3426"},
+        {"k4[fe(cn)6]", "", "", 2, "K4[Fe(CN)6]", "39.0983*4+(55.845+(12.0107+14.0067)*6)", "368.3426"},
+        {"CuSO4*5H2O", "", "", 2, "CuSO4*5H2O", "(63.546+32.065+15.9994*4)*5*(1.00794*2+15.9994)",
+         "14376.96809704"},
+        {"2H2+O2", "", "", 2, "2H2+O2", "2*(1.00794*2)+(15.9994*2)", "36.03056"},
+        {"NaCl/2", "", "", 2, "NaCl/2", "(22.98976928+35.453)/2", "29.22138464"},
+        {"NaCl-2", "", "", 2, "NaCl-2", "(22.98976928+35.453)+-1*2", "56.44276928"},
+        {"-H2O", "", "", 2, "-H2O", "-1*(1.00794*2+15.9994)", "-18.01528"},
+        {"NaCl-(H2O)", "", "", 2, "NaCl-(H2O)", "(22.98976928+35.453)+-1*((1.00794*2+15.9994))",
+         "40.42748928"},
+        {"NaCl*pi", "", "", 3, "NaCl*:pi", "(22.98976928+35.453)*3.1415926535897932", "183.603374625491"},
+        {"ans+NaCl", "5", "", 3, ":ans+NaCl", "5+(22.98976928+35.453)", "63.44276928"},
+        {"NaCl+ans", "1 234,5", "", 3, "NaCl+:ans", "(22.98976928+35.453)+1234.5", "1292.94276928"},
+        {"mem-1", "", "4", 1, ":mem-1", "4+-1", "3"},
+        {"H2O(2)", "", "", 2, "H2O(2)", "1.00794*2+15.9994+(2)", "20.01528"},
+        {"CuSO4.5H2O", "", "", 2, "CuSO4.5H2O", "63.546+32.065+15.9994*4.5+1.00794*2+15.9994", "185.62358"},
+    };
+    ExpectTasks(rows, std::size(rows));
+}
+
+TEST(FormulaTasks, EdgeCases) {
+    const TaskRow rows[] = {
+        {"NaCl+KCl", "", "", 2, "NaCl+KCl", "(22.98976928+35.453)+(39.0983+35.453)", "132.99406928"},
+        {"H+O", "", "", 2, "H+O", "(1.00794)+(15.9994)", "17.00734"},
+        {"H", "", "", 2, "H", "1.00794", "1.00794"},
+        {"2e-3*NaCl", "", "", 2, "2e-3*NaCl", "2e-3*(22.98976928+35.453)", "0.11688553856"},
+        {"HO2e-3", "", "", 2, "HO2e-3", "1.00794+15.9994*2e-3", "1.0399388"},
+        {"((H2O)2)3", "", "", 2, "((H2O)2)3", "((1.00794*2+15.9994)*2)*3", "108.09168"},
+        // An unknown symbol puts the line back as typed, blanks and case included.
+        {"  xx ", "", "", -1, "  xx ", "Xx", "Unknown element symbol"},
+        {"D2O", "", "", -1, "d2O", "d2*(O)", "Incorrect syntax"},
+        {"ans+1", "Incorrect syntax", "", -1, ":ans+1", ":ans+1", "Previous answer isn't number"},
+        {"mem", "5", "", -1, ":mem", ":mem", "No number in memory"},
+    };
+    ExpectTasks(rows, std::size(rows));
+}
+
+TEST(FormulaTasks, MinusAndBracketsOfTheUser) {
+    const TaskRow rows[] = {
+        {"NaCl-H2O", "", "", 2, "NaCl-H2O", "(22.98976928+35.453)+-1*(1.00794*2+15.9994)", "40.42748928"},
+        {"Fe-2", "", "", 2, "Fe-2", "(55.845)+-1*2", "53.845"},
+        {"2H2O-NaCl", "", "", 2, "2H2O-NaCl", "2*(1.00794*2+15.9994)+-1*(22.98976928+35.453)",
+         "-22.41220928"},
+        {"NaCl*(-3)", "", "", 2, "NaCl*(-3)", "(22.98976928+35.453)*((-3))", "-175.32830784"},
+        {"H2O/(-2)", "", "", 2, "H2O/(-2)", "(1.00794*2+15.9994)/((-2))", "-9.00764"},
+        {"(pi)*NaCl", "", "", 3, "(:pi)*NaCl", "(3.1415926535897932)*(22.98976928+35.453)",
+         "183.603374625491"},
+        {"pi2", "", "", 1, ":pi2", "3.1415926535897932*2", "6.28318530717959"},
+    };
+    ExpectTasks(rows, std::size(rows));
+}
+
+TEST(FormulaTasks, NamesComeBackWithoutColonsWhenTheSeparatorIsOff) {
+    TaskRecord record = MakeRecord();
+    record.bFunctionSeparator = 0;
+    EXPECT_EQ(Calculate(record, "NaCl*pi"), 3);
+    EXPECT_STREQ(record.szTask, "NaCl*pi");
+    EXPECT_EQ(Calculate(record, "ans-mem"), -1);
+    EXPECT_STREQ(record.szTask, "ans-mem");
+    EXPECT_STREQ(record.szAnswer, "No number in memory");
+}
+
+TEST(FormulaTasks, DeepAndLongFormulas) {
+    const std::string deep = std::string(250, '(') + "h2o" + std::string(250, ')');
+    std::string repeated = "H2O";
+    for (int i = 0; i < 168; ++i) repeated += "(2)";
+    std::string subtractions;
+    for (int i = 0; i < 101; ++i) subtractions += "NaCl-";
+    subtractions += "H";
+    struct Row {
+        const char* typed;
+        int result;
+        const char* szAnswer;
+    };
+    const Row rows[] = {
+        {deep.c_str(), 2, "18.01528"},
+        {repeated.c_str(), -1, "Expression is too long"},  // 507 characters that grow past 638
+        {subtractions.c_str(), -1, "Expression is too long"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.typed);
+        TaskRecord record = MakeRecord(row.typed);
+        EXPECT_EQ(CalculateTask(record), row.result);
+        EXPECT_STREQ(record.szAnswer, row.szAnswer);
+    }
+}
+
+// Texts of every length up to the longest line, made of symbols in any case,
+// digits, signs, brackets and marks: each stage gives a status or a text,
+// inside buffers of exactly the field's size.
+TEST(FormulaStages, BadInputStaysInsideItsFields) {
+    const char* const pieces[] = {"H", "h", "O", "o", "N", "n", "a", "A", "c", "C", "l", "e", "E", "x", "Z",
+                                  "j", "0", "2", "7", ".", "(", ")", "[", "]", "-", "+", "*", "/", "^",
+                                  "_", "!", ":22;", ":61;", ":62;", ":63;", "sin", "tg", "pi", "ans", "acosec"};
+    unsigned seed = 12345;
+    auto next = [&seed](unsigned range) {
+        seed = seed * 1103515245u + 12345u;
+        return (seed >> 16) % range;
+    };
+    for (int round = 0; round < 3000; ++round) {
+        std::string text;
+        size_t length = round < 100 ? kInputLineCapacity : next(kInputLineCapacity + 1);
+        while (text.size() < length) text += pieces[next(std::size(pieces))];
+        text.resize(length);
+        SCOPED_TRACE(text);
+
+        auto task = std::make_unique<char[]>(kTaskCapacity + 1);
+        CopyText(task.get(), kTaskCapacity, text.c_str());
+        int kind = CorrectSymbolCase(task.get(), kKindFunctions);
+        EXPECT_TRUE(kind == kKindFunctions || kind == kKindFunctionsAndFormula);
+        EXPECT_EQ(std::strlen(task.get()), length);
+
+        auto maths = std::make_unique<char[]>(kMathsCapacity + 1);
+        CopyText(maths.get(), kMathsCapacity, task.get());
+        int status = ExpandFormulas(maths.get());
+        EXPECT_TRUE(status == 0 || status == 1001);
+        if (status == 0) {
+            status = SubstituteValues(maths.get(), "-1.5e-7", "12");
+            EXPECT_TRUE(status == 0 || status == 1001 || status == 1002 || status == 1013) << status;
+        }
+        UnmarkFunctionNames(maths.get(), kMathsCapacity, round % 3);
+        EXPECT_LE(std::strlen(maths.get()), kMathsCapacity);
+
+        TaskRecord record = MakeRecord(text.c_str());
+        CalculateTask(record);
+        EXPECT_LE(TextLength(record.szTask, kTaskCapacity + 1), kTaskCapacity);
+        EXPECT_LE(TextLength(record.szMaths, kMathsCapacity + 1), kMathsCapacity);
+        EXPECT_LE(TextLength(record.szResult, kResultCapacity + 1), kResultCapacity);
+        EXPECT_LE(TextLength(record.szAnswer, kAnswerCapacity + 1), kAnswerCapacity);
+    }
 }
 
 }  // namespace
