@@ -268,6 +268,7 @@ TEST(FormulaTasks, WorkedExamples) {
         {"-H2O", "", "", 2, "-H2O", "-1*(1.00794*2+15.9994)", "-18.01528"},
         {"NaCl-(H2O)", "", "", 2, "NaCl-(H2O)", "(22.98976928+35.453)+-1*((1.00794*2+15.9994))",
          "40.42748928"},
+        {"sin(30)+NaCl", "", "", 3, ":sin(30)+NaCl", ":sin((30))+(22.98976928+35.453)", "57.4547376559071"},
         {"NaCl*pi", "", "", 3, "NaCl*:pi", "(22.98976928+35.453)*3.1415926535897932", "183.603374625491"},
         {"ans+NaCl", "5", "", 3, ":ans+NaCl", "5+(22.98976928+35.453)", "63.44276928"},
         {"NaCl+ans", "1 234,5", "", 3, "NaCl+:ans", "(22.98976928+35.453)+1234.5", "1292.94276928"},
@@ -305,14 +306,24 @@ TEST(FormulaTasks, MinusAndBracketsOfTheUser) {
         {"H2O/(-2)", "", "", 2, "H2O/(-2)", "(1.00794*2+15.9994)/((-2))", "-9.00764"},
         {"(pi)*NaCl", "", "", 3, "(:pi)*NaCl", "(3.1415926535897932)*(22.98976928+35.453)",
          "183.603374625491"},
+        {"(sin(30))*NaCl", "", "", 3, "(:sin(30))*NaCl", "(:sin((30)))*(22.98976928+35.453)",
+         "-57.7433042482028"},
+        {"Fe-sin(30)", "", "", 3, "Fe-:sin(30)", "(55.845)+-1*:sin((30))", "56.8330316240929"},
         {"pi2", "", "", 1, ":pi2", "3.1415926535897932*2", "6.28318530717959"},
     };
     ExpectTasks(rows, std::size(rows));
 }
 
-TEST(FormulaTasks, NamesComeBackWithoutColonsWhenTheSeparatorIsOff) {
+TEST(FormulaTasks, NamesComeBackWithOrWithoutColons) {
     TaskRecord record = MakeRecord();
+    EXPECT_EQ(Calculate(record, "2sin(30)"), 1);
+    EXPECT_STREQ(record.szTask, "2:sin(30)");
+    EXPECT_STREQ(record.szMaths, "2*:sin(30)");
+
     record.bFunctionSeparator = 0;
+    EXPECT_EQ(Calculate(record, "2sin(30)"), 1);
+    EXPECT_STREQ(record.szTask, "2sin(30)");
+    EXPECT_STREQ(record.szMaths, "2*sin(30)");
     EXPECT_EQ(Calculate(record, "NaCl*pi"), 3);
     EXPECT_STREQ(record.szTask, "NaCl*pi");
     EXPECT_EQ(Calculate(record, "ans-mem"), -1);
