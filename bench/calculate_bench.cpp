@@ -3,9 +3,9 @@
 // the whole run, as in the window, so settings and memory carry over and no
 // time goes into resetting it.
 //
-// Each benchmark also reports "fail_rate": the share of its tasks that ended with
-// status -1. A kind whose stage is missing fails fast, and its items/s then
-// measure the failure path, not the calculation.
+// Each benchmark also reports "fail_rate": the share of its tasks that ended
+// with status -1. A kind whose stage is missing fails fast, and its items/s
+// then measure the failure path, not the calculation.
 #include <benchmark/benchmark.h>
 
 #include <cstddef>
