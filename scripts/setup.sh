@@ -54,8 +54,11 @@ else
   exit 1
 fi
 
-"${as_root[@]}" apt-get update -q
-"${as_root[@]}" apt-get install -y -q "${missing[@]}"
+# A fresh machine may still be running its own unattended upgrade: wait for
+# the package lock instead of failing on it.
+apt=(apt-get -q -o DPkg::Lock::Timeout=600)
+"${as_root[@]}" "${apt[@]}" update
+"${as_root[@]}" "${apt[@]}" install -y "${missing[@]}"
 
 # apt-get can succeed while a name resolved to something else; check again.
 still=()

@@ -73,7 +73,12 @@ run_preset() {
   passed=$((passed + n_total - n_failed))
   failed=$((failed + n_failed))
   ((n_total > 0)) || trouble=1
-  summaries+=("[$preset] $summary" "[$preset] $total_time" "[$preset] took $((SECONDS - t0)) s")
+  summaries+=("[$preset] $summary" "[$preset] $total_time")
+  local name
+  while IFS= read -r name; do
+    summaries+=("[$preset] FAILED: $name")
+  done < <(awk '/^The following tests FAILED:/ { on = 1; next } on && /^[ \t]/ { sub(/^[ \t]+/, ""); print; next } { on = 0 }' "$log")
+  summaries+=("[$preset] took $((SECONDS - t0)) s")
 }
 
 xvfb_pid=
