@@ -31,67 +31,94 @@ int SanitizeTask(char* text, size_t capacity) {
     const size_t length = TextLength(text, kSanitizeLimit + 1);
     if (length > kSanitizeLimit) return kStatusTooLong;
 
-    // One input character writes at most three output characters.
-    char buffer[kSanitizeLimit + 4];
-    TextWriter out(buffer, sizeof buffer - 1);
+    // One input character writes at most three output characters, and the
+    // length is checked after every one: the buffer never overflows.
+    char out[kSanitizeLimit + 4];
+    size_t n = 0;
     int kind = kKindPlain;
+    auto put = [&](char c) { out[n++] = c; };
 
     for (size_t i = 0; i < length; ++i) {
         const char c = text[i];
         const char next = text[i + 1];
-        const char previous = out.Last();
+        const char previous = n ? out[n - 1] : 0;
         const auto code = static_cast<unsigned char>(c);
 
         if (c == '=') break;  // everything from the first "=" on is a comment
 
-        if (c == '#') {
-            out.Put('#');
-            kind = kKindCommand;
-        } else if (c == '*' && next == '*') {
-            out.Put('^');
-            ++i;
-            if (previous == 'x' || previous == 'X') kind = kKindQuadratic;
-        } else if (c == '^') {
-            out.Put('^');
-            if (previous == 'x' || previous == 'X') kind = kKindQuadratic;
-        } else if (c == '+') {
-            out.Put('+');
-            if (next == '+') ++i;
-        } else if (c == ',' || c == '.') {
-            out.Put(IsDigit(previous) ? "." : "0.");
-        } else if (c == '-') {
-            // "--" becomes "-1*-": the second minus is handled in its own turn.
-            out.Put(next == '-' ? "-1*" : "-");
-        } else if (c == 'e' || c == 'E') {
-            if (IsDigit(previous) && (IsDigit(next) || next == '-')) {
-                out.Put('e');
-            } else if (IsDigit(previous) && next == '+') {
-                out.Put('e');
-                ++i;
-            } else {
-                out.Put(c);
-            }
-        } else if (IsDigit(c) || IsOneOf(c, "*!()/[]{}")) {
-            out.Put(c);
-        } else if (c == '_') {
-            // A root sign without a left operand is the square root.
-            out.Put(previous == 0 || IsOneOf(previous, "^_/*+-") ? "2_" : "_");
+        if (IsDigit(c)) {
+            put(c);
         } else if (IsLetter(c)) {
-            out.Put(c);
-            kind = KindAfterLetter(c, kind);
-        } else if (code == 215) {
-            out.Put('*');  // multiplication sign of the Western code page
-        } else if (code == 247) {
-            out.Put('/');  // division sign
+            if ((c == 'e' || c == 'E') && IsDigit(previous) && (IsDigit(next) || next == '-' || next == '+')) {
+                put('e');  // an exponent; its "+" is dropped
+                if (next == '+') ++i;
+            } else {
+                put(c);
+                if (c != 'e' && c != 'E') kind = KindAfterLetter(c, kind);
+            }
+        } else {
+            switch (c) {
+                case '#':
+                    put('#');
+                    kind = kKindCommand;
+                    break;
+                case '*':
+                    if (next != '*') {
+                        put('*');
+                        break;
+                    }
+                    ++i;  // "**" is a power
+                    [[fallthrough]];
+                case '^':
+                    put('^');
+                    if (previous == 'x' || previous == 'X') kind = kKindQuadratic;
+                    break;
+                case '+':
+                    put('+');
+                    if (next == '+') ++i;
+                    break;
+                case ',':
+                case '.':
+                    if (!IsDigit(previous)) put('0');
+                    put('.');
+                    break;
+                case '-':
+                    // "--" becomes "-1*-": the second minus is handled in its own turn.
+                    put('-');
+                    if (next == '-') {
+                        put('1');
+                        put('*');
+                    }
+                    break;
+                case '!':
+                case '(':
+                case ')':
+                case '/':
+                case '[':
+                case ']':
+                case '{':
+                case '}':
+                    put(c);
+                    break;
+                case '_':
+                    // A root sign without a left operand is the square root.
+                    if (previous == 0 || IsOneOf(previous, "^_/*+-")) put('2');
+                    put('_');
+                    break;
+                default:
+                    if (code == 215) put('*');  // multiplication sign of the Western code page
+                    if (code == 247) put('/');  // division sign
+                    // Anything else (blanks, control characters, other
+                    // punctuation, the upper half of the code page) is dropped.
+                    break;
+            }
         }
-        // Anything else (blanks, control characters, other punctuation, the
-        // upper half of the code page) is dropped.
-
-        if (out.Length() > kSanitizeLimit) return kStatusTooLong;
+        if (n > kSanitizeLimit) return kStatusTooLong;
     }
 
-    if (out.Length() > kTaskCapacity || out.Length() > capacity) return kStatusTooLong;
-    std::memcpy(text, buffer, out.Length() + 1);
+    if (n > kTaskCapacity || n > capacity) return kStatusTooLong;
+    std::memcpy(text, out, n);
+    text[n] = 0;
     return kind;
 }
 
@@ -108,17 +135,19 @@ int ContinueFromAnswer(char* task, const char* answer) {
     const size_t length = TextLength(task, kTaskCapacity + 1);
     if (length > kTaskCapacity || length == 0) return length ? kStatusTooLong : 0;
 
-    char joined[kTaskCapacity + 1];
-    char cleaned[kTaskCapacity + 1];
-    bool haveAnswer = false;
-    CopyText(joined, task);
-
     // Trailing operator, or a function mark without its argument: the answer
     // becomes the last operand. The marks of pi, ans and mem (codes 6x) are
     // values, not functions.
     const char last = task[length - 1];
     const bool openMark = last == ';' && length >= 3 && task[length - 3] != '6';
-    if (IsOneOf(last, "*+-/^_") || openMark) {
+    const bool trailing = IsOneOf(last, "*+-/^_") || openMark;
+    if (!trailing && !IsOneOf(task[0], "*+/^")) return 0;
+
+    char joined[kTaskCapacity + 1];
+    char cleaned[kTaskCapacity + 1];
+    bool haveAnswer = false;
+    CopyText(joined, task);
+    if (trailing) {
         int status = CleanedAnswer(answer, cleaned, sizeof cleaned - 1);
         if (status) return status;
         haveAnswer = true;
@@ -144,64 +173,52 @@ int ContinueFromAnswer(char* task, const char* answer) {
 int NormalizeSigns(const char* task, char* maths) {
     if (TextLength(task, kTaskCapacity + 1) > kTaskCapacity) return kStatusTooLong;
 
-    // Source text: a leading minus before anything but a digit becomes "-1*";
-    // square and curly brackets become round ones before the minus signs are
-    // looked at, so that "[2+3]-1" subtracts like "(2+3)-1".
-    char source[kMathsCapacity + 4];
-    TextWriter src(source, sizeof source - 1);
-    const char* from = maths;
+    // A leading minus before anything but a digit becomes "-1*".
+    const char* source = maths;
+    char out[kMathsCapacity + 8];
+    size_t n = 0;
     if (task[0] == '-' && !IsDigit(task[1])) {
-        src.Put("-1*");
-        from = task + 1;
+        out[n++] = '-';
+        out[n++] = '1';
+        out[n++] = '*';
+        source = task + 1;
     }
-    for (const char* p = from; *p; ++p) {
-        char c = *p;
-        if (c == '[' || c == '{') c = '(';
-        if (c == ']' || c == '}') c = ')';
-        if (!src.Put(c)) return kStatusTooLong;
-    }
-    if (src.Length() > kMathsCapacity) return kStatusTooLong;
+    // Square and curly brackets become round ones before the minus signs are
+    // looked at, so that "[2+3]-1" subtracts like "(2+3)-1".
+    auto round = [](char c) { return c == '[' || c == '{' ? '(' : c == ']' || c == '}' ? ')' : c; };
 
-    char buffer[kMathsCapacity + 8];
-    TextWriter out(buffer, kMathsCapacity);
     for (size_t i = 0; source[i]; ++i) {
-        const char c = source[i];
-        if (i == 0) {
-            out.Put(c);
-            continue;
-        }
-        if (c == ':') {
+        const char c = round(source[i]);
+        if (n == 0) {
+            out[n++] = c;  // the first character is never rewritten
+        } else if (c == ':') {
             // Implicit multiplication before a function: 2sin30 is 2*sin30.
-            if (IsDigit(out.Last())) out.Put('*');
-            out.Put(':');
-            continue;
-        }
-        if (c != '-') {
-            out.Put(c);
-            continue;
-        }
-        char before = out.Last();
-        if (before == 'e') {  // the sign of an exponent
-            out.Put('-');
-            continue;
-        }
-        if (IsDigit(before) || before == ')') {
-            // A subtraction becomes the addition of a negative term.
-            out.Put('+');
-            before = '+';
-        }
-        const char after = source[i + 1];
-        bool negate;
-        if (IsDigit(after)) {
-            // After these the minus is the sign of the number: (-3), 2*-3,
-            // 2^-3, 2/-3, a function of -3.
-            negate = !IsOneOf(before, "(;*^/");
+            if (IsDigit(out[n - 1])) out[n++] = '*';
+            out[n++] = ':';
+        } else if (c != '-') {
+            out[n++] = c;
+        } else if (out[n - 1] == 'e') {
+            out[n++] = '-';  // the sign of an exponent
         } else {
-            negate = after == '(' || after == ':';
+            char before = out[n - 1];
+            if (IsDigit(before) || before == ')') {
+                // A subtraction becomes the addition of a negative term.
+                out[n++] = '+';
+                before = '+';
+            }
+            const char after = round(source[i + 1]);
+            // Before a digit the minus is the number's sign after "(", ";",
+            // "*", "^", "/": (-3), 2*-3, 2^-3, 2/-3, a function of -3.
+            const bool negate = IsDigit(after) ? !IsOneOf(before, "(;*^/") : after == '(' || after == ':';
+            out[n++] = '-';
+            if (negate) {
+                out[n++] = '1';
+                out[n++] = '*';
+            }
         }
-        out.Put(negate ? "-1*" : "-");
+        if (n > kMathsCapacity) return kStatusTooLong;
     }
-    if (out.Overflowed()) return kStatusTooLong;
-    std::memcpy(maths, buffer, out.Length() + 1);
+    std::memcpy(maths, out, n);
+    maths[n] = 0;
     return 0;
 }

@@ -1,6 +1,7 @@
 #include "evaluator.h"
 
 #include <cmath>
+#include <cstdint>
 #include <cstring>
 
 #include "functions.h"
@@ -67,16 +68,15 @@ double Apply(char op, double a, double b) {
 // show only floating-point noise (all 0, or all 9 with a 16th digit of at
 // least 1, read from the "%+.15e" text), 15 otherwise.
 int FinalPrecision(double value) {
-    // Fast path from the shortest digits: up to 7 of them leave the 8th to
-    // 15th digits zero (or all nine just below), up to 14 leave a non-zero
-    // one that a neighbour in the 16th digit cannot make all 0 or all 9.
-    if (HasFullPrecision(value)) {
-        DecimalDigits shortest;
-        ShortestDigits(value, shortest);
-        if (shortest.count <= 7) return 9;
-        if (shortest.count <= 14) return 15;
+    DecimalDigits sixteen;
+    if (RoundedDigits(value, 16, sixteen)) {
+        // The 7th to 15th decimals are the 8th to 16th significant digits.
+        uint64_t tail = 0;
+        for (int i = 7; i < 16; ++i) tail = tail * 10 + static_cast<uint64_t>(i < sixteen.count ? sixteen.digits[i] - '0' : 0);
+        // Dividing by an exact power of ten reads the fraction as atof does.
+        const double f = static_cast<double>(tail) / 1e9;
+        return (f < 1e-8 || 1 - f < 1e-8) ? 9 : 15;
     }
-
     char scientific[kShortNumberSize];
     WriteScientific(value, 15, scientific, sizeof scientific - 1);
     const char* point = std::strchr(scientific, '.');
@@ -96,21 +96,29 @@ int RenderFinal(double value, char* out, size_t capacity) {
     return CopyText(out, capacity, text) ? 0 : kStatusTooLong;
 }
 
-// Replaces text[from, to) of a working text by `insert`.
-bool Splice(char* text, size_t capacity, size_t from, size_t to, const char* insert) {
-    const size_t length = std::strlen(text);
-    const size_t add = std::strlen(insert);
-    if (length - (to - from) + add > capacity) return false;
+// Replaces text[from, to) of a working text of `length` characters by
+// `insert`; the length follows.
+bool Splice(char* text, size_t& length, size_t from, size_t to, const char* insert, size_t add) {
+    if (length - (to - from) + add > kWorkCapacity) return false;
     std::memmove(text + from + add, text + to, length - to + 1);
     std::memcpy(text + from, insert, add);
+    length = length - (to - from) + add;
     return true;
 }
 
-// Reduces a bracket-free working text of kWorkCapacity, operation by operation.
-int ReduceFlat(char* work, int angleUnit, double& last) {
+// An operand of an operator is missing when it is empty or a lone sign.
+bool MissingOperand(const char* begin, const char* end) {
+    return begin == end || (end - begin == 1 && *begin == '-');
+}
+
+// Reduces a bracket-free working text, operation by operation, level by
+// level; `last` is the value of the last operation.
+int ReduceFlat(char* work, size_t length, int angleUnit, double& last) {
     for (const char* level = kLevels; *level; ++level) {
         const char op = *level;
-        for (char* at = std::strchr(work, op); at; at = std::strchr(work, op)) {
+        // Left of the leftmost operator of a level there is none of it, and
+        // a pasted result holds no operator: each search goes on from there.
+        for (char* at = std::strchr(work, op); at; at = std::strchr(at, op)) {
             const size_t p = static_cast<size_t>(at - work);
             // Left operand: back to the previous operator, never looking at
             // position 0 (a sign or an operator there belongs to the operand).
@@ -124,39 +132,39 @@ int ReduceFlat(char* work, int angleUnit, double& last) {
             size_t right = p + 1;
             while (work[right] && !IsOperator(work[right])) ++right;
 
-            const char* leftBegin = work + left;
             const char* rightBegin = work + p + 1;
             const char* rightEnd = work + right;
-            auto invalid = [](const char* b, const char* e) {
-                return b == e || (e - b == 1 && *b == '-');
-            };
             double a = 0;
             double b = 0;
-            if (invalid(leftBegin, at)) return kStatusSyntax;
-            if (int status = EvaluateOperand(leftBegin, at, angleUnit, a)) return status;
-            if (invalid(rightBegin, rightEnd)) return kStatusSyntax;
+            if (MissingOperand(work + left, at)) return kStatusSyntax;
+            if (int status = EvaluateOperand(work + left, at, angleUnit, a)) return status;
+            if (MissingOperand(rightBegin, rightEnd)) return kStatusSyntax;
             if (int status = EvaluateOperand(rightBegin, rightEnd, angleUnit, b)) return status;
             if (op == '/' && b == 0) return kStatusDivideByZero;
 
             last = Apply(op, a, b);
             if (!std::isfinite(last)) return kStatusIndeterminate;
             char result[kShortNumberSize];
-            WriteGeneral(last, 15, result, sizeof result - 1);
-            RemoveFirstPlus(result);
-            if (!Splice(work, kWorkCapacity, left, right, result)) return kStatusTooLong;
+            size_t added = WriteGeneral(last, 15, result, sizeof result - 1);
+            if (char* plus = std::strchr(result, '+')) {
+                std::memmove(plus, plus + 1, static_cast<size_t>(result + added - plus));
+                --added;
+            }
+            if (!Splice(work, length, left, right, result, added)) return kStatusTooLong;
+            at = work + left + added;
         }
     }
     return 0;
 }
 
 int FlatInWork(char* work, int angleUnit) {
-    if (std::strlen(work) > kExpressionLimit) return kStatusTooLong;
+    const size_t length = std::strlen(work);
+    if (length > kExpressionLimit) return kStatusTooLong;
     double value = 0;
     if (!HasOperator(work)) {
         // A single operand; an empty text is 0.
-        const char* end = work + std::strlen(work);
-        if (int status = EvaluateOperand(work, end, angleUnit, value)) return status;
-    } else if (int status = ReduceFlat(work, angleUnit, value)) {
+        if (int status = EvaluateOperand(work, work + length, angleUnit, value)) return status;
+    } else if (int status = ReduceFlat(work, length, angleUnit, value)) {
         return status;
     }
     return RenderFinal(value, work, kWorkCapacity);
@@ -179,7 +187,8 @@ int EvaluateExpression(const char* expression, char* destination, size_t capacit
 
     // Brackets in the order of their closing brackets, each with the nearest
     // opening bracket before it: always the innermost first.
-    for (char* close = std::strchr(work, ')'); close; close = std::strchr(work, ')')) {
+    size_t length = std::strlen(work);
+    for (char* close = std::strchr(work, ')'); close; close = std::strchr(close, ')')) {
         const char after = close[1];
         if (after == '(') return kStatusNoOperatorBetween;
         if (after && !IsOperator(after) && after != '-' && after != ')') return kStatusNoOperatorAfter;
@@ -195,9 +204,11 @@ int EvaluateExpression(const char* expression, char* destination, size_t capacit
         std::memcpy(inner, open + 1, innerLength);
         inner[innerLength] = 0;
         if (int status = FlatInWork(inner, angleUnit)) return status;
-        if (!Splice(work, kWorkCapacity, static_cast<size_t>(open - work),
-                    static_cast<size_t>(close - work) + 1, inner))
+        const size_t from = static_cast<size_t>(open - work);
+        if (!Splice(work, length, from, static_cast<size_t>(close - work) + 1, inner, std::strlen(inner)))
             return kStatusTooLong;
+        // Everything before the pasted value was free of ")" already.
+        close = work + from;
     }
     if (std::strchr(work, '(')) return kStatusMissingRight;
 

@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <limits>
@@ -55,77 +56,224 @@ size_t ScanNumber(const char* p, const char* end) {
     return static_cast<size_t>(q - p);
 }
 
-}  // namespace
+constexpr double kPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+                                   1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
 
-bool HasFullPrecision(double value) {
-    const double magnitude = std::fabs(value);
-    return value == 0 || (magnitude >= std::numeric_limits<double>::min() && magnitude <= std::numeric_limits<double>::max());
+// The common short number without a sign: at most 15 significant digits and
+// a small decimal exponent. Then the digits and the power of ten are both
+// exact doubles and one multiplication or division rounds correctly, which
+// is all a full conversion would do. False for anything else.
+bool ReadShortNumber(const char* p, const char* end, double& value) {
+    uint64_t mantissa = 0;
+    int significant = 0;
+    int scale = 0;
+    int digits = 0;
+    bool point = false;
+    for (; p < end; ++p) {
+        const char c = *p;
+        if (c == '.' && !point) {
+            point = true;
+            continue;
+        }
+        if (!IsDigit(c)) break;
+        ++digits;
+        if (mantissa == 0 && c == '0') {
+            if (point) --scale;
+            continue;
+        }
+        if (++significant > 15) return false;
+        mantissa = mantissa * 10 + static_cast<uint64_t>(c - '0');
+        if (point) --scale;
+    }
+    if (digits == 0) return false;  // no number, or a lone point: the long way decides
+    if (p < end && (*p == 'e' || *p == 'E')) {
+        // An exponent counts only with digits after its optional sign.
+        const char* q = p + 1;
+        bool negative = false;
+        if (q < end && (*q == '+' || *q == '-')) negative = *q++ == '-';
+        if (q < end && IsDigit(*q)) {
+            int exponent = 0;
+            for (; q < end && IsDigit(*q); ++q) {
+                exponent = exponent * 10 + (*q - '0');
+                if (exponent > 400) return false;
+            }
+            scale += negative ? -exponent : exponent;
+        }
+    }
+    if (mantissa == 0) {
+        value = 0;
+        return true;
+    }
+    if (scale > 22 || scale < -22) return false;
+    const double m = static_cast<double>(mantissa);
+    value = scale >= 0 ? m * kPowersOfTen[scale] : m / kPowersOfTen[-scale];
+    return true;
 }
 
-void ShortestDigits(double value, DecimalDigits& out) {
-    // Shortest round trip in scientific form: "-d.ddde-XX".
-    char text[40];
-    auto r = std::to_chars(text, text + sizeof text, value, std::chars_format::scientific);
-    const char* p = text;
-    out.negative = *p == '-';
-    if (out.negative) ++p;
-    out.count = 0;
-    for (; p < r.ptr && *p != 'e'; ++p)
-        if (IsDigit(*p)) out.digits[out.count++] = *p;
-    out.exponent = 0;
-    if (p < r.ptr) {
-        ++p;
-        const bool negativeExponent = *p == '-';
-        ++p;
-        for (; p < r.ptr; ++p) out.exponent = out.exponent * 10 + (*p - '0');
-        if (negativeExponent) out.exponent = -out.exponent;
+}  // namespace
+
+namespace {
+
+// Powers of ten that doubles hold exactly.
+constexpr double kExactPowers[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+                                   1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+constexpr int kMaxExactPower = 22;
+
+// Dekker's exact product: a * b == high + low, without relying on a fused
+// multiply-add (whose emulation differs between C runtimes).
+void ExactProduct(double a, double b, double& high, double& low) {
+    constexpr double kSplit = 134217729.0;  // 2^27 + 1
+    high = a * b;
+    const double ta = kSplit * a;
+    const double ah = ta - (ta - a);
+    const double al = a - ah;
+    const double tb = kSplit * b;
+    const double bh = tb - (tb - b);
+    const double bl = b - bh;
+    low = ((ah * bh - high) + ah * bl + al * bh) + al * bl;
+}
+
+// |value| rounded to `digits` significant digits the way printf rounds the
+// exact binary value: a digits-digit integer `n` and the decimal exponent `x`
+// of its first digit. False when the value is outside the range that scales
+// exactly or lies too near a rounding midpoint to decide cheaply.
+bool RoundToDigits(double value, int digits, uint64_t& n, int& x) {
+    const double v = std::fabs(value);
+    if (!(v >= 1e-30 && v < 1e37)) return false;
+    // Decimal exponent from the binary one (log10(2) ~ 78913 / 2^18),
+    // corrected once against the result below.
+    uint64_t bits;
+    std::memcpy(&bits, &v, sizeof bits);
+    const int binary = static_cast<int>(bits >> 52) - 1023;  // v is normal here
+    x = (binary * 78913) >> 18;
+    const uint64_t low = static_cast<uint64_t>(kExactPowers[digits - 1]);
+    const uint64_t high = low * 10;
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        const int k = digits - 1 - x;
+        if (k > kMaxExactPower || -k > kMaxExactPower) return false;
+        double m;
+        double rest;
+        if (k >= 0) {
+            ExactProduct(v, kExactPowers[k], m, rest);
+        } else {
+            const double p = kExactPowers[-k];
+            m = v / p;
+            double ph;
+            double pl;
+            ExactProduct(m, p, ph, pl);
+            rest = ((v - ph) - pl) / p;  // v - ph is exact: ph is within an ulp of v
+        }
+        // Beyond 2^53 the doubles step by 2, so the whole part moves as an
+        // integer.
+        const double whole = std::floor(m);
+        double fraction = (m - whole) + rest;
+        n = static_cast<uint64_t>(whole);
+        if (fraction < 0) {
+            --n;
+            fraction += 1;
+        } else if (fraction >= 1) {
+            ++n;
+            fraction -= 1;
+        }
+        if (std::fabs(fraction - 0.5) < 1e-6) return false;
+        if (fraction > 0.5) ++n;
+        if (n == high) {
+            n = low;
+            ++x;
+        }
+        if (n >= low && n < high) return true;
+        x += n >= high ? 1 : -1;
     }
+    return false;
+}
+
+}  // namespace
+
+bool RoundedDigits(double value, int digits, DecimalDigits& out) {
+    if (digits < 1 || digits > 16 || !std::isfinite(value)) return false;
+    out.negative = std::signbit(value);
+    uint64_t n = 0;
+    int x = 0;
+    if (value == 0) {
+        n = 0;
+        x = 0;
+    } else if (!RoundToDigits(value, digits, n, x)) {
+        return false;
+    }
+    out.exponent = x;
+    // All 16 places two digits at a time in 32-bit halves, then the leading
+    // places beyond `digits` and the trailing zeros dropped.
+    static constexpr char kPairs[] =
+        "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+        "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+        "8081828384858687888990919293949596979899";
+    char places[16];
+    auto eight = [&](uint32_t half, char* at) {
+        for (int i = 6; i >= 0; i -= 2) {
+            const uint32_t pair = (half % 100) * 2;
+            half /= 100;
+            at[i] = kPairs[pair];
+            at[i + 1] = kPairs[pair + 1];
+        }
+    };
+    eight(static_cast<uint32_t>(n / 100000000), places);
+    eight(static_cast<uint32_t>(n % 100000000), places + 8);
+    const char* first = places + 16 - digits;
+    int count = digits;
+    while (count > 1 && first[count - 1] == '0') --count;
+    std::memcpy(out.digits, first, static_cast<size_t>(count));
+    out.count = count;
+    return true;
 }
 
 size_t LayoutGeneral(const DecimalDigits& d, int precision, char* out, size_t capacity) {
-    char text[48];
-    TextWriter w(text, sizeof text - 1);
-    if (d.negative) w.Put('-');
+    // At most a sign, 16 digits, padding to 16 places, a point and an
+    // exponent: the local text never needs a bound check.
+    char text[64];
+    char* w = text;
+    if (d.negative) *w++ = '-';
     const int x = d.exponent;
+    const int count = d.count;
     if (x >= -4 && x < precision) {
         if (x < 0) {
-            w.Put("0.");
-            for (int i = -1; i > x; --i) w.Put('0');
-            w.Put(d.digits, static_cast<size_t>(d.count));
+            *w++ = '0';
+            *w++ = '.';
+            for (int i = -1; i > x; --i) *w++ = '0';
+            for (int i = 0; i < count; ++i) *w++ = d.digits[i];
         } else {
-            for (int i = 0; i <= x; ++i) w.Put(i < d.count ? d.digits[i] : '0');
-            if (d.count > x + 1) {
-                w.Put('.');
-                w.Put(d.digits + x + 1, static_cast<size_t>(d.count - x - 1));
+            for (int i = 0; i <= x; ++i) *w++ = i < count ? d.digits[i] : '0';
+            if (count > x + 1) {
+                *w++ = '.';
+                for (int i = x + 1; i < count; ++i) *w++ = d.digits[i];
             }
         }
     } else {
-        w.Put(d.digits[0]);
-        if (d.count > 1) {
-            w.Put('.');
-            w.Put(d.digits + 1, static_cast<size_t>(d.count - 1));
+        *w++ = d.digits[0];
+        if (count > 1) {
+            *w++ = '.';
+            for (int i = 1; i < count; ++i) *w++ = d.digits[i];
         }
-        w.Put(x < 0 ? "e-" : "e+");
+        *w++ = 'e';
+        *w++ = x < 0 ? '-' : '+';
         const int magnitude = x < 0 ? -x : x;
-        if (magnitude < 10) w.Put('0');
-        char exponent[8];
-        auto r = std::to_chars(exponent, exponent + sizeof exponent, magnitude);
-        w.Put(exponent, static_cast<size_t>(r.ptr - exponent));
+        if (magnitude >= 100) *w++ = static_cast<char>('0' + magnitude / 100);
+        *w++ = static_cast<char>('0' + magnitude / 10 % 10);
+        *w++ = static_cast<char>('0' + magnitude % 10);
     }
-    if (w.Length() > capacity) {
+    const size_t length = static_cast<size_t>(w - text);
+    if (length > capacity) {
         out[0] = 0;
         return 0;
     }
-    std::memcpy(out, text, w.Length() + 1);
-    return w.Length();
+    std::memcpy(out, text, length);
+    out[length] = 0;
+    return length;
 }
 
 size_t WriteGeneral(double value, int precision, char* out, size_t capacity) {
-    if (precision >= 1 && precision <= 15 && HasFullPrecision(value)) {
-        DecimalDigits digits;
-        ShortestDigits(value, digits);
-        if (digits.count <= precision) return LayoutGeneral(digits, precision, out, capacity);
-    }
+    DecimalDigits digits;
+    if (std::isfinite(value) && RoundedDigits(value, precision, digits))
+        return LayoutGeneral(digits, precision, out, capacity);
     return Write(value, std::chars_format::general, precision, out, capacity);
 }
 
@@ -141,15 +289,17 @@ double ReadNumber(const char* begin, const char* end) {
     // atof skips leading white space; the engine's texts hold none, but the
     // rule costs nothing.
     while (begin < end && (*begin == ' ' || (*begin >= '\t' && *begin <= '\r'))) ++begin;
-    size_t n = ScanNumber(begin, end);
-    if (n == 0) return 0.0;
     const char* p = begin;
     bool negative = false;
-    if (*p == '+' || *p == '-') {
+    if (p < end && (*p == '+' || *p == '-')) {
         negative = *p == '-';
         ++p;
     }
     double value = 0.0;
+    if (ReadShortNumber(p, end, value)) return negative ? -value : value;
+
+    const size_t n = ScanNumber(begin, end);
+    if (n == 0) return 0.0;
     auto r = std::from_chars(p, begin + n, value, std::chars_format::general);
     if (r.ec == std::errc::result_out_of_range) {
         // Too large gives infinity and too small gives zero, as strtod does.

@@ -21,11 +21,17 @@ std::vector<double> Samples() {
                                   5e-324, 2.2250738585072014e-308, 1.7976931348623157e308, 123456789012345.0,
                                   1234567890123456.0, 0.1 + 0.2, 1.0 / 3, 2.0 / 3, 1e15, 1e14, 999999999999999.0,
                                   0.0001, 0.00001, 1.00000000000001, 1.0000000000000102, 0.9999999999999999,
-                                  1000000000.0, 1000000001.0, 4.35, 2.675, 1.2345678e-5};
+                                  1000000000.0, 1000000001.0, 4.35, 2.675, 1.2345678e-5,
+                                  // Exact ties at various digit counts.
+                                  0.5, 1.5, 2.5, 0.125, 0.375, 1e15 + 0.5, 123456789012345.5, 9.5, 99.5,
+                                  1e-30, 9.99e36, 1e37, 1e-31};
     std::mt19937_64 random(12345);
     std::uniform_int_distribution<int> exponent(-30, 30);
     std::uniform_int_distribution<int> small(1, 999999);
+    std::uniform_int_distribution<uint64_t> wide(1, 99999999999999999ULL);
+    std::uniform_int_distribution<int> shift(0, 25);
     for (int i = 0; i < 4000; ++i) {
+        values.push_back(static_cast<double>(wide(random)) / std::pow(10.0, shift(random)));
         const double scale = std::pow(10.0, exponent(random));
         values.push_back(small(random) / 7.0 * scale);
         values.push_back(small(random) * scale);
@@ -40,7 +46,7 @@ std::vector<double> Samples() {
 
 TEST(WriteGeneral, MatchesPrintf) {
     for (double value : Samples()) {
-        for (int precision : {1, 6, 9, 14, 15, 17}) {
+        for (int precision : {1, 2, 6, 9, 14, 15, 16, 17}) {
             char expected[64];
             std::snprintf(expected, sizeof expected, "%.*g", precision, value);
             char actual[kShortNumberSize];
@@ -100,6 +106,34 @@ TEST(ReadNumber, FollowsAtofOnDecimalTexts) {
     const char span[] = "2.e+5";
     EXPECT_EQ(ReadNumber(span, span + 3), 2.0);
     EXPECT_EQ(ReadNumber(span, span + 1), 2.0);
+}
+
+TEST(ReadNumber, MatchesStrtodOnGeneratedTexts) {
+    std::mt19937_64 random(777);
+    std::uniform_int_distribution<int> digits(1, 19);
+    std::uniform_int_distribution<int> exponent(-40, 40);
+    std::uniform_int_distribution<int> decimal(0, 9);
+    for (double value : Samples()) {
+        for (int precision : {3, 9, 15, 17}) {
+            char text[64];
+            std::snprintf(text, sizeof text, "%.*g", precision, value);
+            ASSERT_EQ(ReadNumber(text), std::strtod(text, nullptr)) << text;
+        }
+    }
+    for (int i = 0; i < 20000; ++i) {
+        std::string text;
+        const int count = digits(random);
+        const int point = digits(random) % (count + 1);
+        for (int k = 0; k < count; ++k) {
+            if (k == point) text += '.';
+            text += static_cast<char>('0' + decimal(random));
+        }
+        if (i % 2) {
+            text += 'e';
+            text += std::to_string(exponent(random));
+        }
+        ASSERT_EQ(ReadNumber(text.c_str()), std::strtod(text.c_str(), nullptr)) << text;
+    }
 }
 
 TEST(ReadInteger, FollowsAtoiAndClamps) {
