@@ -1,0 +1,129 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+
+#include "quadratic.h"
+
+namespace {
+
+// Texts as normalisation leaves them: a subtraction is "+-1*" or "+-".
+TEST(QuadraticCut, CoefficientTexts) {
+    struct Row {
+        const char* maths;
+        const char* a;
+        const char* b;
+        const char* c;
+    };
+    const Row rows[] = {
+        {"x^2+-1*4", "1", "0", "-1*4"},
+        {"x^2+x", "1", "1", "0"},
+        {"2x^2+3x+-1*5", "2", "3", "-1*5"},
+        {"2*x^2+3*x+-1*5", "2", "3", "-1*5"},
+        {"x^2+-1*2x+1", "1", "-1*2", "1"},
+        {"x^2+-x+6", "1", "-1", "6"},
+        {"x^2+-1*3*x", "1", "-1*3", "0"},
+        {"x^2*x", "1", "1", "0"},  // an "x" right after one character is the linear term 1
+        {"x^3+1", "1", "0", "1"},   // the exponent is never read
+        {"x^2", "1", "0", "0"},
+        {"x^2+", "1", "0", "0"},
+        {"-x^2+4", "-1", "0", "4"},
+        {"-1*x^2+x", "-1", "1", "0"},
+        {"(1+1)x^2+(2*3)x+(4)", "(1+1)", "(2*3)", "(4)"},
+        {"x^2+3x+5/0", "1", "3", "5/0"},
+        {"*x^2", "", "0", "0"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.maths);
+        QuadraticTerms terms;
+        ASSERT_EQ(CutQuadratic(row.maths, terms), 0);
+        EXPECT_STREQ(terms.a, row.a);
+        EXPECT_STREQ(terms.b, row.b);
+        EXPECT_STREQ(terms.c, row.c);
+    }
+}
+
+TEST(QuadraticCut, TextsThatCannotBeCut) {
+    const std::string longest(kCoefficientCapacity, '1');
+    const std::string tooLong(kCoefficientCapacity + 1, '1');
+    struct Row {
+        std::string maths;
+        int expected;
+    };
+    const Row rows[] = {
+        {"", 1028},
+        {"2^2+1", 1028},
+        {"X^2+1", 1028},  // only the lower-case x is the variable
+        {"x", 1028},
+        {"x^", 1028},     // fewer than two characters after the first x
+        {"3x^", 1028},
+        {"x^2x+1", 1028},  // a linear x without any coefficient text
+        {"x^2+*x", 1028},
+        {"x^2+x+x", 1028},  // a stray x in the constant term
+        {"x^2+3x+2x", 1028},
+        {longest + "x^2+" + longest + "x+" + longest, 0},
+        {tooLong + "x^2", 1001},
+        {"x^2+" + tooLong + "x", 1001},
+        {"x^2+x+" + tooLong, 1001},
+        {"x^2+" + tooLong, 1001},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.maths);
+        QuadraticTerms terms;
+        EXPECT_EQ(CutQuadratic(row.maths.c_str(), terms), row.expected);
+    }
+}
+
+TEST(QuadraticRoots, RealRootsInReportedOrder) {
+    struct Row {
+        double a, b, c;
+        double x1, x2;
+    };
+    const Row rows[] = {
+        {1, 0, -4, -2, 2},
+        {1, 1, 0, -1, 0},
+        {2, 3, -5, -2.5, 1},
+        {1, -5, 6, 2, 3},
+        {1, -2, 1, 1, 1},   // D = 0
+        {-1, 0, 4, -2, 2},  // b = 0: -sqrt(-c/a) first
+        {-1, 3, 4, 4, -1},  // a < 0: x1 is the larger root
+        {1, 0, -2, -std::sqrt(2.0), std::sqrt(2.0)},
+        {2, 4, 0, -2, 0},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(testing::Message() << row.a << "x^2 + " << row.b << "x + " << row.c);
+        double x1 = 99, x2 = 99;
+        ASSERT_EQ(ComputeRoots(row.a, row.b, row.c, x1, x2), 0);
+        EXPECT_DOUBLE_EQ(x1, row.x1);
+        EXPECT_DOUBLE_EQ(x2, row.x2);
+    }
+}
+
+TEST(QuadraticRoots, NoRealRootsAndNoQuadraticTerm) {
+    struct Row {
+        double a, b, c;
+        int expected;
+    };
+    const Row rows[] = {
+        {1, 0, 1, 0},  // b = 0 and -c/a < 0
+        {1, 1, 1, 0},  // D < 0
+        {2, 1, 3, 0},
+        {0, 2, 1, 1028},  // linear: not quadratic, and not complex either
+        {0, 0, 0, 1028},
+        {-0.0, 1, 1, 1028},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(testing::Message() << row.a << "x^2 + " << row.b << "x + " << row.c);
+        double x1 = 99, x2 = 99;
+        ASSERT_EQ(ComputeRoots(row.a, row.b, row.c, x1, x2), row.expected);
+        if (row.expected == 0) {
+            EXPECT_TRUE(std::isnan(x1));
+            EXPECT_TRUE(std::isnan(x2));
+        } else {
+            EXPECT_EQ(x1, 99);
+            EXPECT_EQ(x2, 99);
+        }
+    }
+}
+
+}  // namespace
