@@ -1,0 +1,117 @@
+#include "trace.h"
+
+#include <cstring>
+
+#include "calculate.h"
+#include "text.h"
+
+bool LineReader::Fill() {
+    if (eof_) return false;
+    end_ = std::fread(buffer_, 1, sizeof buffer_, in_);
+    pos_ = 0;
+    if (end_ == 0) eof_ = true;
+    return end_ > 0;
+}
+
+bool LineReader::Next(std::string& line, size_t keep, size_t& length) {
+    line.clear();
+    length = 0;
+    bool any = false;
+    char lastByte = 0;
+    for (;;) {
+        if (pos_ == end_ && !Fill()) break;
+        any = true;
+        const char* start = buffer_ + pos_;
+        const void* lf = std::memchr(start, '\n', end_ - pos_);
+        const size_t take = lf ? static_cast<size_t>(static_cast<const char*>(lf) - start) : end_ - pos_;
+        if (line.size() < keep) line.append(start, std::min(take, keep - line.size()));
+        if (take > 0) lastByte = start[take - 1];
+        length += take;
+        pos_ += take;
+        if (lf) {
+            ++pos_;  // the LF itself
+            break;
+        }
+    }
+    if (!any) return false;
+    // One CR directly before the LF (or the end of input) belongs to the line
+    // end, not to the line.
+    if (length > 0 && lastByte == '\r') {
+        if (line.size() == length) line.pop_back();
+        --length;
+    }
+    return true;
+}
+
+int CalculateLine(TaskRecord& record, const char* line, size_t length, bool& refused) {
+    refused = length > kInputLineCapacity;
+    if (refused) return 0;
+    // The task is a C string: a NUL byte ends it.
+    const size_t taskLength = TextLength(line, length);
+    std::memcpy(record.szTask, line, taskLength);
+    record.szTask[taskLength] = 0;
+    return CalculateTask(record);
+}
+
+void AppendJsonString(std::string& out, const char* bytes, size_t length) {
+    static const char kHex[] = "0123456789ABCDEF";
+    out.push_back('"');
+    for (size_t i = 0; i < length; ++i) {
+        const auto c = static_cast<unsigned char>(bytes[i]);
+        if (c == '"' || c == '\\') {
+            out.push_back('\\');
+            out.push_back(static_cast<char>(c));
+        } else if (c >= 0x20 && c <= 0x7E) {
+            out.push_back(static_cast<char>(c));
+        } else {
+            const char escape[] = {'\\', 'u', '0', '0', kHex[c >> 4], kHex[c & 15]};
+            out.append(escape, sizeof escape);
+        }
+    }
+    out.push_back('"');
+}
+
+namespace {
+
+void AppendField(std::string& out, const char* key, const char* text) {
+    out.append(",\"").append(key).append("\":");
+    AppendJsonString(out, text, std::strlen(text));
+}
+
+void AppendField(std::string& out, const char* key, long long value) {
+    out.append(",\"").append(key).append("\":").append(std::to_string(value));
+}
+
+}  // namespace
+
+void AppendTraceJson(std::string& out, const char* input, size_t inputLength, const TaskRecord& record,
+                     const int* result) {
+    out.append("{\"input\":");
+    AppendJsonString(out, input, inputLength);
+    out.append(",\"result\":");
+    out.append(result ? std::to_string(*result) : std::string("null"));
+    AppendField(out, "szTask", record.szTask);
+    AppendField(out, "szMaths", record.szMaths);
+    AppendField(out, "szResult", record.szResult);
+    AppendField(out, "szAnswer", record.szAnswer);
+    AppendField(out, "szMemory", record.szMemory);
+    AppendField(out, "iAngleUnit", record.iAngleUnit);
+    AppendField(out, "iNumberMode", record.iNumberMode);
+    AppendField(out, "iDecimals", record.iDecimals);
+    AppendField(out, "bDigitGrouping", record.bDigitGrouping);
+    AppendField(out, "bFunctionSeparator", record.bFunctionSeparator);
+    AppendField(out, "bDecimalComma", record.bDecimalComma);
+    if (!result) AppendField(out, "message", kLineTooLongText);
+    out.push_back('}');
+}
+
+void FormatFirstRoot(const TaskRecord& record, char* out, size_t capacity) {
+    // As the window does: the root is read back with a decimal point, then
+    // shown under the same settings as the second root.
+    TaskRecord scratch = record;
+    CopyText(scratch.szResult, record.szMaths);
+    for (char* p = scratch.szResult; *p; ++p)
+        if (*p == ',') *p = '.';
+    UpdateAnswer(scratch);
+    CopyText(out, capacity, scratch.szAnswer);
+}
