@@ -2,13 +2,26 @@
 
 #include <climits>
 #include <cstring>
+#include <cstdlib>
 #include <string>
+#include <vector>
 
+#include "calculate.h"
 #include "commands.h"
 #include "task_record.h"
 #include "text.h"
 
 namespace {
+
+// A C runtime may print two or three exponent digits: 1e+20 or 1e+020.
+std::string WithoutExponentZeros(std::string text) {
+    size_t e = text.find('e');
+    if (e == std::string::npos) return text;
+    size_t digits = e + 1;
+    if (digits < text.size() && (text[digits] == '+' || text[digits] == '-')) ++digits;
+    while (digits + 1 < text.size() && text[digits] == '0') text.erase(digits, 1);
+    return text;
+}
 
 // Settings no command ever writes, so that every change shows.
 constexpr int kUntouched = 77;
@@ -216,7 +229,7 @@ TEST(MemoryJoin, CleanedTextsAreJoined) {
         {"5", "-3", true, "5+3"},  // minus a negative adds its magnitude
         {"5", "-3", false, "5+-3"},
         {"1 234,5", "3", false, "1234.5+3"},  // a memory stored from a shown answer
-        {"1.23e+03", "5", false, "1.23e3+5"},
+        {"1.23e+03", "5", false, "1.23e03+5"},
         {"5", "1.5e+20", false, "5+1.5e20"},  // a root keeps the "+" of its exponent
         {"5", "1.5e-20", true, "5+-1.5e-20"},
         {"-0,5", "0.25", true, "-0.5+-0.25"},
@@ -302,6 +315,171 @@ TEST(MemoryJoin, LongTextsJoinBeyondTheMemoryCapacity) {
     EXPECT_EQ(EvaluatorDouble::seen, memory + "+-" + result);
     EXPECT_STREQ(r.szMemory, "3");
     ExpectSettings(r, Nothing());
+}
+
+// Lines typed one after another into one record, as the window does.
+struct Step {
+    const char* line;
+    int result;
+    const char* answer;
+    const char* memory;
+};
+
+struct Sequence {
+    const char* name;
+    const char* memory;  // the register before the first line
+    const char* result;  // the last raw result before the first line
+    std::vector<Step> steps;
+};
+
+void RunSequence(const Sequence& sequence) {
+    SCOPED_TRACE(sequence.name);
+    TaskRecord r;
+    ResetTaskRecord(r);
+    CopyText(r.szMemory, sequence.memory);
+    CopyText(r.szResult, sequence.result);
+    CopyText(r.szAnswer, sequence.result);
+    for (const Step& step : sequence.steps) {
+        SCOPED_TRACE(step.line);
+        CopyText(r.szTask, step.line);
+        EXPECT_EQ(CalculateTask(r), step.result);
+        EXPECT_EQ(WithoutExponentZeros(r.szAnswer), WithoutExponentZeros(step.answer));
+        EXPECT_EQ(WithoutExponentZeros(r.szMemory), WithoutExponentZeros(step.memory));
+    }
+}
+
+TEST(CommandSequences, SettingsShowThePreviousAnswerAnew) {
+    RunSequence({"display settings", "", "", {
+        {"1234567.891", 0, "1234567.891", ""},
+        {"#dig 1", 9, "1 234 567.891", ""},
+        {"#comma", 9, "1 234 567,891", ""},
+        {"#fix 3", 9, "1 234 567,891", ""},
+        {"#fix 1", 9, "1 234 567,9", ""},
+        {"#fixed", 9, "1 234 567,9", ""},
+        {"#sci 3", 9, "1,235e+6", ""},
+        {"#dot = Decimal point", 9, "1.235e+6", ""},
+        {"#AUTO", 9, "1 234 567.891", ""},
+        {"#Dig 0", 9, "1234567.891", ""},
+        {"#dig -3", 9, "1 234 567.891", ""},
+        {"#dig", 9, "1234567.891", ""},
+        {"#501", 501, "1234567.891", ""},
+        {"#x", -1, "Unknown # command", ""},
+        {"#", -1, "Unknown # command", ""},
+        {"5#", -1, "Unknown # command", ""},
+    }});
+}
+
+TEST(CommandSequences, MemoryAddsAndSubtractsNumbersOnly) {
+    RunSequence({"store, add, subtract", "", "", {
+        {"1234567.891", 0, "1234567.891", ""},
+        {"#mem", 9, "1234567.891", "1234567.891"},
+        {"#mem+", 9, "1234567.891", "2469135.782"},
+        {"5", 0, "5", "2469135.782"},
+        {"#mem", 9, "5", "5"},
+        {"5/0", -1, "Cannot divide by zero!", "5"},
+        {"#mem+", 1011, "Cannot divide by zero!", "5"},  // was read as the factorial 6
+        {"#mem-", 1011, "Cannot divide by zero!", "5"},
+        {"3", 0, "3", "5"},
+        {"#mem+", 9, "3", "8"},
+        {"#mem-", 9, "3", "5"},
+        {"-3", 0, "-3", "5"},
+        {"#mem-", 9, "-3", "8"},
+        {"#mem+", 9, "-3", "5"},
+        {"#mem + = add the answer", 9, "-3", "2"},
+        {"1/0", -1, "Cannot divide by zero!", "2"},
+        {"#mem", 9, "Cannot divide by zero!", "Cannot divide by zero!"},
+        {"4", 0, "4", "Cannot divide by zero!"},
+        {"#mem+", 1011, "4", "Cannot divide by zero!"},
+        {"#mem", 9, "4", "4"},
+        {"", 0, "", "4"},
+        {"#mem+", 1011, "", "4"},  // an empty result is no number either
+    }});
+    RunSequence({"subtract from an empty memory", "", "", {
+        {"7", 0, "7", ""},
+        {"#mem-", 9, "7", "-7"},
+        {"2", 0, "2", "-7"},
+        {"#mem-", 9, "2", "-9"},
+        {"#MEM+", 9, "2", "-7"},
+    }});
+    RunSequence({"memory as the window shows it", "1 234,5", "", {
+        {"3", 0, "3", "1 234,5"},
+        {"#mem+", 9, "3", "1237.5"},
+    }});
+    RunSequence({"memory in exponent form", "1.23e+03", "", {
+        {"5", 0, "5", "1.23e+03"},
+        {"#mem+", 9, "5", "1235"},
+    }});
+    RunSequence({"a root keeps the + of its exponent", "5", "1.5e+20", {
+        {"#mem+", 9, "1.5e+20", "1.5e20"},
+        {"#mem-", 9, "1.5e+20", "0"},
+    }});
+    RunSequence({"a sum beyond the doubles", "1e308", "", {
+        {"1e308", 0, "1e+308", "1e308"},
+        {"#mem+", 1031, "1e+308", "1e308"},  // the evaluator's code, nothing written
+        {"#mem-", 9, "1e+308", "0"},
+    }});
+}
+
+TEST(CommandSequences, LongMemoryJoinsAgainAndAgain) {
+    TaskRecord r;
+    ResetTaskRecord(r);
+    const std::string big = "9" + std::string(kMemoryCapacity - 1, '0');  // 9e127
+    const std::string addend = "1" + std::string(kResultCapacity - 1, '0');  // 1e125
+    CopyText(r.szMemory, big.c_str());
+    CopyText(r.szResult, addend.c_str());
+    for (int i = 0; i < 100; ++i) {
+        SCOPED_TRACE(i);
+        CopyText(r.szTask, "#mem+");
+        ASSERT_EQ(CalculateTask(r), kKindCommand);
+        EXPECT_DOUBLE_EQ(std::atof(r.szMemory), 9e127 + (i + 1) * 1e125);
+        EXPECT_EQ(r.iAngleUnit, kRadians);
+        EXPECT_EQ(r.iNumberMode, kModeAutomatic);
+        EXPECT_EQ(r.iDecimals, 2);
+    }
+    for (int i = 0; i < 100; ++i) {
+        CopyText(r.szTask, "#mem-");
+        ASSERT_EQ(CalculateTask(r), kKindCommand);
+    }
+    EXPECT_DOUBLE_EQ(std::atof(r.szMemory), 9e127);
+    EXPECT_EQ(r.bDigitGrouping, 0);
+    EXPECT_EQ(r.bFunctionSeparator, 1);
+    EXPECT_EQ(r.bDecimalComma, 0);
+}
+
+TEST(CommandSequences, ArgumentsOutsideTheOfferedRange) {
+    struct Row {
+        const char* line;
+        Settings expected;
+    };
+    const Row rows[] = {
+        {"#fun 7", Separator(1)},
+        {"#dig -3", Grouping(1)},
+        {"#dec 999999999", Decimals(999999999)},
+        {"#dec -3", Decimals(-3)},
+        {"#dec 3 = Round number to 3 decimal places", Decimals(3)},
+        {"  #  D E G  ", Angle(kDegrees)},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.line);
+        TaskRecord r = RecordWith(row.line);
+        EXPECT_EQ(CalculateTask(r), kKindCommand);
+        ExpectSettings(r, row.expected);
+    }
+
+    // Whatever the decimals, the shown answer stays inside its field and
+    // still shows the value.
+    TaskRecord r;
+    ResetTaskRecord(r);
+    const char* lines[] = {"2/3", "#fix", "#dec 999999999", "#sci", "#dig 1", "#dec -2147483648"};
+    for (const char* line : lines) {
+        SCOPED_TRACE(line);
+        CopyText(r.szTask, line);
+        EXPECT_GE(CalculateTask(r), 0);
+        EXPECT_LE(std::strlen(r.szAnswer), kAnswerCapacity);
+        std::string shown = r.szAnswer;
+        std::erase(shown, ' ');
+        EXPECT_NEAR(std::atof(shown.c_str()), 2.0 / 3, 0.005);
+    }
 }
 
 }  // namespace

@@ -4,8 +4,20 @@
 #include <string>
 
 #include "quadratic.h"
+#include "task_record.h"
+#include "text.h"
 
 namespace {
+
+// A C runtime may print two or three exponent digits: 1e+20 or 1e+020.
+std::string WithoutExponentZeros(std::string text) {
+    size_t e = text.find('e');
+    if (e == std::string::npos) return text;
+    size_t digits = e + 1;
+    if (digits < text.size() && (text[digits] == '+' || text[digits] == '-')) ++digits;
+    while (digits + 1 < text.size() && text[digits] == '0') text.erase(digits, 1);
+    return text;
+}
 
 // Texts as normalisation leaves them: a subtraction is "+-1*" or "+-".
 TEST(QuadraticCut, CoefficientTexts) {
@@ -123,6 +135,68 @@ TEST(QuadraticRoots, NoRealRootsAndNoQuadraticTerm) {
             EXPECT_EQ(x1, 99);
             EXPECT_EQ(x2, 99);
         }
+    }
+}
+
+// Roots come out as "%.15g" texts that keep the "+" of an exponent.
+TEST(QuadraticSolver, RootTexts) {
+    struct Row {
+        const char* maths;  // as normalisation leaves it
+        const char* x1;
+        const char* x2;
+    };
+    const Row rows[] = {
+        {"x^2+-1*4", "-2", "2"},
+        {"x^2+x", "-1", "0"},
+        {"2x^2+3x+-1*5", "-2.5", "1"},
+        {"2*x^2+3*x+-1*5", "-2.5", "1"},
+        {"x^2+-1*5x+6", "2", "3"},
+        {"x^2+-1*2x+1", "1", "1"},
+        {"x^2+-1*2", "-1.4142135623731", "1.4142135623731"},
+        {"x^2+1", "<Complex number>", "<Complex number>"},
+        {"x^2+x+1", "<Complex number>", "<Complex number>"},
+        {"x^3+1", "<Complex number>", "<Complex number>"},
+        {"x^2", "0", "0"},  // -b/a with b = 0 is shown as 0, not -0
+        {"(1+1)x^2+-1*8", "-2", "2"},
+        {"x^2+-1*3x", "3", "0"},
+        {"3x^2+x", "-0.333333333333333", "0"},  // 15 digits, no 9-digit cleaning
+        {"x^2+-1*2.25e40", "-1.5e+20", "1.5e+20"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.maths);
+        TaskRecord r{};
+        CopyText(r.szMaths, row.maths);
+        ASSERT_EQ(SolveQuadratic(r.szMaths, r.szResult, kRadians), 0);
+        EXPECT_EQ(WithoutExponentZeros(r.szMaths), row.x1);
+        EXPECT_EQ(WithoutExponentZeros(r.szResult), row.x2);
+    }
+}
+
+TEST(QuadraticSolver, FailuresLeaveTheirMessageAsX1) {
+    const std::string tooLong = "x^2+" + std::string(kCoefficientCapacity + 1, '1');
+    struct Row {
+        std::string maths;
+        const char* message;
+    };
+    const Row rows[] = {
+        {"x^2+3x+5/0", "Cannot divide by zero!"},
+        {"x^2+(3x", "Missing right bracket ')'"},
+        {"x^2+3x+5*", "Incorrect syntax"},
+        {"0x^2+2x+1", "Error in quadratic equation"},  // linear, so not complex either
+        {"(1+-1)x^2+1", "Error in quadratic equation"},
+        {"x^", "Error in quadratic equation"},
+        {"x^2+x+x", "Error in quadratic equation"},
+        {"5", "Error in quadratic equation"},
+        {tooLong, "Expression is too long"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.maths);
+        TaskRecord r{};
+        CopyText(r.szMaths, row.maths.c_str());
+        CopyText(r.szResult, "7");
+        EXPECT_EQ(SolveQuadratic(r.szMaths, r.szResult, kRadians), 1028);
+        EXPECT_STREQ(r.szMaths, row.message);
+        EXPECT_STREQ(r.szResult, "7");
     }
 }
 
