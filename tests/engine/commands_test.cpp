@@ -9,19 +9,10 @@
 #include "calculate.h"
 #include "commands.h"
 #include "task_record.h"
+#include "test_support.h"
 #include "text.h"
 
 namespace {
-
-// A C runtime may print two or three exponent digits: 1e+20 or 1e+020.
-std::string WithoutExponentZeros(std::string text) {
-    size_t e = text.find('e');
-    if (e == std::string::npos) return text;
-    size_t digits = e + 1;
-    if (digits < text.size() && (text[digits] == '+' || text[digits] == '-')) ++digits;
-    while (digits + 1 < text.size() && text[digits] == '0') text.erase(digits, 1);
-    return text;
-}
 
 // Settings no command ever writes, so that every change shows.
 constexpr int kUntouched = 77;
@@ -343,8 +334,8 @@ void RunSequence(const Sequence& sequence) {
         SCOPED_TRACE(step.line);
         CopyText(r.szTask, step.line);
         EXPECT_EQ(CalculateTask(r), step.result);
-        EXPECT_EQ(WithoutExponentZeros(r.szAnswer), WithoutExponentZeros(step.answer));
-        EXPECT_EQ(WithoutExponentZeros(r.szMemory), WithoutExponentZeros(step.memory));
+        EXPECT_NUMBER_TEXT(r.szAnswer, step.answer);
+        EXPECT_NUMBER_TEXT(r.szMemory, step.memory);
     }
 }
 
