@@ -63,11 +63,20 @@ double Apply(char op, double a, double b) {
     }
 }
 
-// The final text of a value: 15 significant digits, or 9 when the 8th to the
-// 15th significant digits show only floating-point noise (all 0, or all 9
-// with a 16th digit of at least 1).
-int RenderFinal(double value, char* out, size_t capacity) {
-    if (!std::isfinite(value)) return kStatusIndeterminate;
+// Precision of the final text: 9 significant digits when the 8th to the 15th
+// show only floating-point noise (all 0, or all 9 with a 16th digit of at
+// least 1, read from the "%+.15e" text), 15 otherwise.
+int FinalPrecision(double value) {
+    // Fast path from the shortest digits: up to 7 of them leave the 8th to
+    // 15th digits zero (or all nine just below), up to 14 leave a non-zero
+    // one that a neighbour in the 16th digit cannot make all 0 or all 9.
+    if (HasFullPrecision(value)) {
+        DecimalDigits shortest;
+        ShortestDigits(value, shortest);
+        if (shortest.count <= 7) return 9;
+        if (shortest.count <= 14) return 15;
+    }
+
     char scientific[kShortNumberSize];
     WriteScientific(value, 15, scientific, sizeof scientific - 1);
     const char* point = std::strchr(scientific, '.');
@@ -76,9 +85,13 @@ int RenderFinal(double value, char* out, size_t capacity) {
     std::memcpy(fraction + 2, point + 7, 9);
     fraction[11] = 0;
     const double f = ReadNumber(fraction);
-    const int precision = (f < 1e-8 || 1 - f < 1e-8) ? 9 : 15;
+    return (f < 1e-8 || 1 - f < 1e-8) ? 9 : 15;
+}
+
+int RenderFinal(double value, char* out, size_t capacity) {
+    if (!std::isfinite(value)) return kStatusIndeterminate;
     char text[kShortNumberSize];
-    WriteGeneral(value, precision, text, sizeof text - 1);
+    WriteGeneral(value, FinalPrecision(value), text, sizeof text - 1);
     RemoveFirstPlus(text);
     return CopyText(out, capacity, text) ? 0 : kStatusTooLong;
 }

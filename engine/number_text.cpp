@@ -1,6 +1,7 @@
 #include "number_text.h"
 
 #include <charconv>
+#include <cmath>
 #include <cstdlib>
 #include <cstring>
 #include <limits>
@@ -56,7 +57,75 @@ size_t ScanNumber(const char* p, const char* end) {
 
 }  // namespace
 
+bool HasFullPrecision(double value) {
+    const double magnitude = std::fabs(value);
+    return value == 0 || (magnitude >= std::numeric_limits<double>::min() && magnitude <= std::numeric_limits<double>::max());
+}
+
+void ShortestDigits(double value, DecimalDigits& out) {
+    // Shortest round trip in scientific form: "-d.ddde-XX".
+    char text[40];
+    auto r = std::to_chars(text, text + sizeof text, value, std::chars_format::scientific);
+    const char* p = text;
+    out.negative = *p == '-';
+    if (out.negative) ++p;
+    out.count = 0;
+    for (; p < r.ptr && *p != 'e'; ++p)
+        if (IsDigit(*p)) out.digits[out.count++] = *p;
+    out.exponent = 0;
+    if (p < r.ptr) {
+        ++p;
+        const bool negativeExponent = *p == '-';
+        ++p;
+        for (; p < r.ptr; ++p) out.exponent = out.exponent * 10 + (*p - '0');
+        if (negativeExponent) out.exponent = -out.exponent;
+    }
+}
+
+size_t LayoutGeneral(const DecimalDigits& d, int precision, char* out, size_t capacity) {
+    char text[48];
+    TextWriter w(text, sizeof text - 1);
+    if (d.negative) w.Put('-');
+    const int x = d.exponent;
+    if (x >= -4 && x < precision) {
+        if (x < 0) {
+            w.Put("0.");
+            for (int i = -1; i > x; --i) w.Put('0');
+            w.Put(d.digits, static_cast<size_t>(d.count));
+        } else {
+            for (int i = 0; i <= x; ++i) w.Put(i < d.count ? d.digits[i] : '0');
+            if (d.count > x + 1) {
+                w.Put('.');
+                w.Put(d.digits + x + 1, static_cast<size_t>(d.count - x - 1));
+            }
+        }
+    } else {
+        w.Put(d.digits[0]);
+        if (d.count > 1) {
+            w.Put('.');
+            w.Put(d.digits + 1, static_cast<size_t>(d.count - 1));
+        }
+        w.Put(x < 0 ? "e-" : "e+");
+        const int magnitude = x < 0 ? -x : x;
+        if (magnitude < 10) w.Put('0');
+        char exponent[8];
+        auto r = std::to_chars(exponent, exponent + sizeof exponent, magnitude);
+        w.Put(exponent, static_cast<size_t>(r.ptr - exponent));
+    }
+    if (w.Length() > capacity) {
+        out[0] = 0;
+        return 0;
+    }
+    std::memcpy(out, text, w.Length() + 1);
+    return w.Length();
+}
+
 size_t WriteGeneral(double value, int precision, char* out, size_t capacity) {
+    if (precision >= 1 && precision <= 15 && HasFullPrecision(value)) {
+        DecimalDigits digits;
+        ShortestDigits(value, digits);
+        if (digits.count <= precision) return LayoutGeneral(digits, precision, out, capacity);
+    }
     return Write(value, std::chars_format::general, precision, out, capacity);
 }
 

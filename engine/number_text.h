@@ -17,6 +17,26 @@ inline constexpr size_t kShortNumberSize = 32;
 // text) when it does not fit `capacity` characters.
 size_t WriteGeneral(double value, int precision, char* out, size_t capacity);
 
+// The shortest decimal digits that read back as a finite value: `count`
+// significant digits (no trailing zeros; "0" for zero) and the decimal
+// exponent of the first one.
+struct DecimalDigits {
+    char digits[20];
+    int count;
+    int exponent;
+    bool negative;
+};
+void ShortestDigits(double value, DecimalDigits& out);
+
+// True for zero and for finite normal values: those whose spacing is finer
+// than 16 significant digits, which LayoutGeneral and its users rely on.
+bool HasFullPrecision(double value);
+
+// "%.{precision}g" laid out from shortest digits. Exact whenever
+// digits.count <= precision <= 15: rounding to at most 15 digits cannot move
+// a value off its shortest digits, since a double's spacing is finer.
+size_t LayoutGeneral(const DecimalDigits& digits, int precision, char* out, size_t capacity);
+
 // "%.{decimals}e" of `value`.
 size_t WriteScientific(double value, int decimals, char* out, size_t capacity);
 

@@ -12,8 +12,9 @@
 
 // Length of a NUL-terminated text, reading at most `limit` characters.
 inline size_t TextLength(const char* text, size_t limit) {
-    const void* end = std::memchr(text, 0, limit);
-    return end ? static_cast<size_t>(static_cast<const char*>(end) - text) : limit;
+    size_t n = 0;
+    while (n < limit && text[n]) ++n;
+    return n;
 }
 
 // Copies `src` into `dst` when it fits `capacity`; otherwise leaves `dst` as it was.

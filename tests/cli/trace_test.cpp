@@ -114,7 +114,7 @@ TEST(Trace, ObjectKeysInContractOrder) {
     out.clear();
     AppendTraceJson(out, "x", 1, record, nullptr);
     EXPECT_NE(out.find("\"result\":null,"), std::string::npos);
-    EXPECT_EQ(out.substr(out.size() - 39), ",\"message\":\"Expression is too long !\"}");
+    EXPECT_EQ(out.substr(out.size() - 38), ",\"message\":\"Expression is too long !\"}");
 }
 
 }  // namespace

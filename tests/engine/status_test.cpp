@@ -13,7 +13,9 @@ TEST(StatusTable, CodesAscendUniqueAndMessagesFit) {
         const StatusMessage& entry = kStatusMessages[i];
         SCOPED_TRACE(entry.code);
         EXPECT_TRUE(seen.insert(entry.code).second);
-        if (i > 0) EXPECT_LT(kStatusMessages[i - 1].code, entry.code);
+        if (i > 0) {
+            EXPECT_LT(kStatusMessages[i - 1].code, entry.code);
+        }
         EXPECT_LE(std::strlen(entry.text), kStatusMessageCapacity);
     }
     EXPECT_EQ(kStatusMessageCount, 22u);

@@ -1,0 +1,164 @@
+#!/usr/bin/env bash
+# The one test command: installs what is missing, then builds and runs every
+# test in three configurations:
+#   debug    native, AddressSanitizer + UndefinedBehaviorSanitizer, -Werror
+#   mingw    Windows executables, run under Wine in a fresh prefix
+#   release  native, optimised (also builds the benchmarks)
+# Ends with each ctest summary and one line "N passed, M failed" over all
+# runs; exits non-zero when a build or a test failed or no test ran.
+#
+# ZBL_JOBS sets build and test parallelism (default 2).
+set -uo pipefail
+
+root=$(cd "$(dirname "$0")/.." && pwd)
+cd "$root"
+jobs=${ZBL_JOBS:-2}
+test_timeout=300
+
+passed=0
+failed=0
+trouble=0
+summaries=()
+started=$SECONDS
+
+finish() {
+  echo
+  echo "==== summary ($((SECONDS - started)) s) ===="
+  local line
+  for line in "${summaries[@]}"; do
+    echo "$line"
+  done
+  echo "$passed passed, $failed failed"
+  if ((trouble || failed || passed == 0)); then
+    exit 1
+  fi
+  exit 0
+}
+
+# Configures, builds and tests one preset; adds its counts to the totals.
+run_preset() {
+  local preset=$1
+  shift
+  local t0=$SECONDS
+  echo
+  echo "==== $preset ===="
+  if ! cmake --preset "$preset" "$@"; then
+    summaries+=("[$preset] configure failed")
+    trouble=1
+    return
+  fi
+  if ! cmake --build --preset "$preset" -j "$jobs"; then
+    # Tests that could not be built count as failed.
+    local listed
+    listed=$(ctest --preset "$preset" -N 2>/dev/null | sed -n 's/^Total Tests: *//p')
+    listed=${listed:-0}
+    summaries+=("[$preset] build failed; $listed tests not run")
+    failed=$((failed + listed))
+    trouble=1
+    return
+  fi
+  local log=build/$preset/ctest-summary.log
+  ctest --preset "$preset" -j "$jobs" --timeout "$test_timeout" 2>&1 | tee "$log"
+  local summary total_time
+  summary=$(grep -E '^[0-9]+% tests passed, [0-9]+ tests? failed out of [0-9]+' "$log" | tail -n 1)
+  total_time=$(grep -E '^Total Test time' "$log" | tail -n 1)
+  if [[ -z $summary ]]; then
+    summaries+=("[$preset] no tests ran")
+    trouble=1
+    return
+  fi
+  local n_failed n_total
+  n_failed=$(sed -E 's/.* ([0-9]+) tests? failed out of.*/\1/' <<<"$summary")
+  n_total=$(sed -E 's/.*failed out of ([0-9]+).*/\1/' <<<"$summary")
+  passed=$((passed + n_total - n_failed))
+  failed=$((failed + n_failed))
+  ((n_total > 0)) || trouble=1
+  summaries+=("[$preset] $summary" "[$preset] $total_time")
+  local name
+  while IFS= read -r name; do
+    summaries+=("[$preset] FAILED: $name")
+  done < <(awk '/^The following tests FAILED:/ { on = 1; next } on && /^[ \t]/ { sub(/^[ \t]+/, ""); print; next } { on = 0 }' "$log")
+  summaries+=("[$preset] took $((SECONDS - t0)) s")
+}
+
+xvfb_pid=
+wine_used=0
+cleanup() {
+  if ((wine_used)); then
+    # Let the prefix's wineserver write its registry, then make sure it is gone.
+    timeout 20 wineserver -w 2>/dev/null || wineserver -k 2>/dev/null
+  fi
+  if [[ -n $xvfb_pid ]]; then
+    kill "$xvfb_pid" 2>/dev/null
+    wait "$xvfb_pid" 2>/dev/null
+  fi
+}
+trap cleanup EXIT
+trap 'exit 130' INT TERM
+
+# Starts a private X server on a free display; sets DISPLAY.
+start_xvfb() {
+  local fdfile=$root/build/xvfb.display
+  mkdir -p "$root/build"
+  : >"$fdfile"
+  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$fdfile" >/dev/null 2>&1 &
+  xvfb_pid=$!
+  local i
+  for ((i = 0; i < 100; i++)); do
+    if [[ -s $fdfile ]]; then
+      export DISPLAY=:$(tr -d '\n' <"$fdfile")
+      echo "test: Xvfb on display $DISPLAY"
+      return 0
+    fi
+    kill -0 "$xvfb_pid" 2>/dev/null || break
+    sleep 0.1
+  done
+  echo "test: Xvfb did not start" >&2
+  return 1
+}
+
+# A fresh prefix each run, so no state leaks from one run into the next;
+# created here so the first test does not pay (and time out on) its creation.
+init_wine_prefix() {
+  export ZBL_WINEPREFIX=$root/build/wineprefix
+  export WINEPREFIX=$ZBL_WINEPREFIX
+  export WINEDEBUG=-all
+  export WINEDLLOVERRIDES="mscoree,mshtml="
+  local t0=$SECONDS
+  rm -rf "$WINEPREFIX"
+  mkdir -p "$WINEPREFIX"
+  wine_used=1
+  # Without the 32-bit loader wineboot complains about syswow64; the 64-bit
+  # prefix it creates is complete all the same.
+  wineboot -i >/dev/null 2>&1
+  timeout 60 wineserver -w
+  if [[ ! -f $WINEPREFIX/system.reg ]]; then
+    echo "test: Wine prefix was not created" >&2
+    return 1
+  fi
+  echo "test: Wine prefix ready in $((SECONDS - t0)) s"
+}
+
+if ! bash scripts/setup.sh; then
+  summaries+=("setup failed")
+  trouble=1
+  finish
+fi
+
+run_preset debug -DZBL_WERROR=ON
+
+# The console tests need no display, but the window's tests do.
+if [[ -z ${DISPLAY:-} ]] && ! start_xvfb; then
+  summaries+=("[mingw] no display")
+  trouble=1
+fi
+if ! init_wine_prefix; then
+  summaries+=("[mingw] no Wine prefix")
+  trouble=1
+else
+  run_preset mingw
+fi
+
+run_preset release
+
+finish
