@@ -42,6 +42,9 @@ int CutQuadratic(const char* maths, QuadraticTerms& terms) {
     // The "x" and the two characters after it (normally "^2") are skipped
     // unread, so both must be there.
     if (p == nullptr || end - p < 3) return kStatusQuadratic;
+    // The skipped characters are no exponent check, but an "x" among them
+    // (`xx^2`, `x^x`) would otherwise vanish unread.
+    if (p[1] == 'x' || p[2] == 'x') return kStatusQuadratic;
 
     if (maths[0] == '-' && maths[1] == 'x') {
         CopyText(terms.a, kCoefficientCapacity, "-1");

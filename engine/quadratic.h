@@ -17,8 +17,9 @@ struct QuadraticTerms {
 // before the first "x" (or 1, -1), the text between the two characters after
 // it (the exponent, never examined) and the next "x" (or 1, -1, 0), and the
 // rest (or 0). Returns 0; 1028 when there is no "x", fewer than two characters
-// follow the first one, the linear coefficient is empty (`x^2x`) or the
-// constant term still holds an "x" (`x^2+x+x`); 1001 when a coefficient text
+// follow the first one, an "x" stands among those two (`xx^2`), the linear
+// coefficient is empty (`x^2x`) or the constant term still holds an "x"
+// (`x^2+x+x`); 1001 when a coefficient text
 // is longer than 126 characters. Reads nothing past the end of `maths`.
 int CutQuadratic(const char* maths, QuadraticTerms& terms);
 

@@ -61,6 +61,8 @@ TEST(QuadraticCut, TextsThatCannotBeCut) {
         {"x", 1028},
         {"x^", 1028},     // fewer than two characters after the first x
         {"3x^", 1028},
+        {"xx^2+1", 1028},
+        {"x^x+1", 1028},
         {"x^2x+1", 1028},  // a linear x without any coefficient text
         {"x^2+*x", 1028},
         {"x^2+x+x", 1028},  // a stray x in the constant term
