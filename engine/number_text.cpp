@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
+#include <initializer_list>
 #include <limits>
 
 #include "text.h"
@@ -201,27 +202,32 @@ bool RoundedDigits(double value, int digits, DecimalDigits& out) {
         return false;
     }
     out.exponent = x;
-    // All 16 places two digits at a time in 32-bit halves, then the leading
-    // places beyond `digits` and the trailing zeros dropped.
+    // Trailing zeros off first (in steps of 8, 4, 2, 1), then the digits that
+    // remain written from the right, two at a time.
     static constexpr char kPairs[] =
         "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
         "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
         "8081828384858687888990919293949596979899";
-    char places[16];
-    auto eight = [&](uint32_t half, char* at) {
-        for (int i = 6; i >= 0; i -= 2) {
-            const uint32_t pair = (half % 100) * 2;
-            half /= 100;
-            at[i] = kPairs[pair];
-            at[i + 1] = kPairs[pair + 1];
-        }
-    };
-    eight(static_cast<uint32_t>(n / 100000000), places);
-    eight(static_cast<uint32_t>(n % 100000000), places + 8);
-    const char* first = places + 16 - digits;
     int count = digits;
-    while (count > 1 && first[count - 1] == '0') --count;
-    std::memcpy(out.digits, first, static_cast<size_t>(count));
+    if (n == 0) {
+        count = 1;
+    } else {
+        for (const int step : {8, 4, 2, 1}) {
+            const auto power = static_cast<uint64_t>(kExactPowers[step]);
+            if (count > step && n % power == 0) {
+                n /= power;
+                count -= step;
+            }
+        }
+    }
+    int i = count;
+    while (i >= 2) {
+        const auto pair = static_cast<size_t>(n % 100) * 2;
+        n /= 100;
+        out.digits[--i] = kPairs[pair + 1];
+        out.digits[--i] = kPairs[pair];
+    }
+    if (i == 1) out.digits[0] = static_cast<char>('0' + n);
     out.count = count;
     return true;
 }

@@ -11,11 +11,7 @@
 #include <cstring>
 
 // Length of a NUL-terminated text, reading at most `limit` characters.
-inline size_t TextLength(const char* text, size_t limit) {
-    size_t n = 0;
-    while (n < limit && text[n]) ++n;
-    return n;
-}
+inline size_t TextLength(const char* text, size_t limit) { return strnlen(text, limit); }
 
 // Copies `src` into `dst` when it fits `capacity`; otherwise leaves `dst` as it was.
 inline bool CopyText(char* dst, size_t capacity, const char* src) {
