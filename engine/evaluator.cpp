@@ -68,15 +68,6 @@ double Apply(char op, double a, double b) {
 // show only floating-point noise (all 0, or all 9 with a 16th digit of at
 // least 1, read from the "%+.15e" text), 15 otherwise.
 int FinalPrecision(double value) {
-    DecimalDigits sixteen;
-    if (RoundedDigits(value, 16, sixteen)) {
-        // The 7th to 15th decimals are the 8th to 16th significant digits.
-        uint64_t tail = 0;
-        for (int i = 7; i < 16; ++i) tail = tail * 10 + static_cast<uint64_t>(i < sixteen.count ? sixteen.digits[i] - '0' : 0);
-        // Dividing by an exact power of ten reads the fraction as atof does.
-        const double f = static_cast<double>(tail) / 1e9;
-        return (f < 1e-8 || 1 - f < 1e-8) ? 9 : 15;
-    }
     char scientific[kShortNumberSize];
     WriteScientific(value, 15, scientific, sizeof scientific - 1);
     const char* point = std::strchr(scientific, '.');
@@ -91,7 +82,24 @@ int FinalPrecision(double value) {
 int RenderFinal(double value, char* out, size_t capacity) {
     if (!std::isfinite(value)) return kStatusIndeterminate;
     char text[kShortNumberSize];
-    WriteGeneral(value, FinalPrecision(value), text, sizeof text - 1);
+    DecimalDigits sixteen;
+    DecimalDigits shown;
+    if (RoundedDigits(value, 16, sixteen)) {
+        // The 7th to 15th decimals are the 8th to 16th significant digits;
+        // dividing by an exact power of ten reads them as atof does.
+        uint64_t tail = 0;
+        for (int i = 7; i < 16; ++i)
+            tail = tail * 10 + static_cast<uint64_t>(i < sixteen.count ? sixteen.digits[i] - '0' : 0);
+        const double f = static_cast<double>(tail) / 1e9;
+        const int precision = (f < 1e-8 || 1 - f < 1e-8) ? 9 : 15;
+        if (RoundDigits(sixteen, precision, shown)) {
+            LayoutGeneral(shown, precision, text, sizeof text - 1);
+        } else {
+            WriteGeneral(value, precision, text, sizeof text - 1);
+        }
+    } else {
+        WriteGeneral(value, FinalPrecision(value), text, sizeof text - 1);
+    }
     RemoveFirstPlus(text);
     return CopyText(out, capacity, text) ? 0 : kStatusTooLong;
 }

@@ -232,6 +232,29 @@ bool RoundedDigits(double value, int digits, DecimalDigits& out) {
     return true;
 }
 
+bool RoundDigits(const DecimalDigits& in, int precision, DecimalDigits& out) {
+    out = in;
+    if (in.count <= precision) return true;
+    const char first = in.digits[precision];
+    // Exactly half way in the digits may be on either side in the value.
+    if (first == '5' && in.count == precision + 1) return false;
+    out.count = precision;
+    if (first >= '5') {
+        int i = precision - 1;
+        while (i >= 0 && out.digits[i] == '9') --i;
+        if (i < 0) {  // 9.99... rounds up to 10
+            out.digits[0] = '1';
+            out.count = 1;
+            ++out.exponent;
+            return true;
+        }
+        ++out.digits[i];
+        out.count = i + 1;
+    }
+    while (out.count > 1 && out.digits[out.count - 1] == '0') --out.count;
+    return true;
+}
+
 size_t LayoutGeneral(const DecimalDigits& d, int precision, char* out, size_t capacity) {
     // At most a sign, 16 digits, padding to 16 places, a point and an
     // exponent: the local text never needs a bound check.

@@ -32,6 +32,11 @@ struct DecimalDigits {
 // the long way with WriteGeneral or WriteScientific.
 bool RoundedDigits(double value, int digits, DecimalDigits& out);
 
+// Rounds digits already rounded to more places on to `precision` digits.
+// False when they end exactly half way: the value itself may then lie on
+// either side, and only rounding the value decides.
+bool RoundDigits(const DecimalDigits& in, int precision, DecimalDigits& out);
+
 // "%.{precision}g" laid out from digits rounded to `precision` digits.
 size_t LayoutGeneral(const DecimalDigits& digits, int precision, char* out, size_t capacity);
 
