@@ -26,14 +26,24 @@ constexpr size_t kOperandCapacity = 1023;
 // multiplication, addition. There is no subtraction: a minus is a sign.
 constexpr char kLevels[] = "^_/*+";
 
-inline bool IsOperator(char c) {
-    return c == '^' || c == '_' || c == '/' || c == '*' || c == '+';
-}
+// Bit of each operator character in a level mask; 0 for other characters.
+struct OperatorBits {
+    unsigned char bit[256] = {};
+    constexpr OperatorBits() {
+        for (int level = 0; kLevels[level]; ++level)
+            bit[static_cast<unsigned char>(kLevels[level])] = static_cast<unsigned char>(1u << level);
+    }
+};
+constexpr OperatorBits kOperatorBits;
 
-bool HasOperator(const char* text) {
-    for (; *text; ++text)
-        if (IsOperator(*text)) return true;
-    return false;
+inline unsigned OperatorBit(char c) { return kOperatorBits.bit[static_cast<unsigned char>(c)]; }
+inline bool IsOperator(char c) { return OperatorBit(c) != 0; }
+
+// The levels whose operator occurs in the text.
+unsigned LevelsPresent(const char* text) {
+    unsigned mask = 0;
+    for (; *text; ++text) mask |= OperatorBit(*text);
+    return mask;
 }
 
 // The value of one operand: a function application, a factorial or a number.
@@ -119,11 +129,76 @@ bool MissingOperand(const char* begin, const char* end) {
     return begin == end || (end - begin == 1 && *begin == '-');
 }
 
+// The values of results pasted into a working text, so that reading them
+// back as operands costs nothing. An entry holds exactly what atof would
+// read from its text; entries move with the text and vanish when an
+// operation consumes them.
+class PastedValues {
+public:
+    bool Find(size_t begin, size_t end, double& value) const {
+        for (int i = 0; i < count_; ++i) {
+            if (entries_[i].begin == begin && entries_[i].end == end) {
+                value = entries_[i].value;
+                return true;
+            }
+        }
+        return false;
+    }
+
+    // [from, to) of the text was replaced by `added` characters of `value`.
+    void Replace(size_t from, size_t to, size_t added, bool known, double value) {
+        int kept = 0;
+        for (int i = 0; i < count_; ++i) {
+            Entry e = entries_[i];
+            if (e.end <= from) {
+                entries_[kept++] = e;
+            } else if (e.begin >= to) {
+                e.begin = e.begin - (to - from) + added;
+                e.end = e.end - (to - from) + added;
+                entries_[kept++] = e;
+            }
+        }
+        count_ = kept;
+        if (known && count_ < kCapacity) entries_[count_++] = {from, from + added, value};
+    }
+
+private:
+    struct Entry {
+        size_t begin;
+        size_t end;
+        double value;
+    };
+    static constexpr int kCapacity = 8;
+    Entry entries_[kCapacity];
+    int count_ = 0;
+};
+
+// The "%.15g" text of an operation's result without the "+" of its exponent,
+// and the value atof reads back from it when that is known without reading.
+size_t RenderStep(double value, char* text, size_t capacity, bool& known, double& readBack) {
+    DecimalDigits digits;
+    size_t length;
+    known = false;
+    if (RoundedDigits(value, 15, digits)) {
+        length = LayoutGeneral(digits, 15, text, capacity);
+        known = DigitsValue(digits, readBack);
+    } else {
+        length = WriteGeneral(value, 15, text, capacity);
+    }
+    if (char* plus = std::strchr(text, '+')) {
+        std::memmove(plus, plus + 1, static_cast<size_t>(text + length - plus));
+        --length;
+    }
+    return length;
+}
+
 // Reduces a bracket-free working text, operation by operation, level by
 // level; `last` is the value of the last operation.
-int ReduceFlat(char* work, size_t length, int angleUnit, double& last) {
-    for (const char* level = kLevels; *level; ++level) {
-        const char op = *level;
+int ReduceFlat(char* work, size_t length, unsigned levels, int angleUnit, double& last) {
+    PastedValues pasted;
+    for (int level = 0; kLevels[level]; ++level) {
+        if (!(levels & (1u << level))) continue;  // results never bring an operator in
+        const char op = kLevels[level];
         // Left of the leftmost operator of a level there is none of it, and
         // a pasted result holds no operator: each search goes on from there.
         for (char* at = std::strchr(work, op); at; at = std::strchr(at, op)) {
@@ -140,25 +215,26 @@ int ReduceFlat(char* work, size_t length, int angleUnit, double& last) {
             size_t right = p + 1;
             while (work[right] && !IsOperator(work[right])) ++right;
 
-            const char* rightBegin = work + p + 1;
-            const char* rightEnd = work + right;
             double a = 0;
             double b = 0;
             if (MissingOperand(work + left, at)) return kStatusSyntax;
-            if (int status = EvaluateOperand(work + left, at, angleUnit, a)) return status;
-            if (MissingOperand(rightBegin, rightEnd)) return kStatusSyntax;
-            if (int status = EvaluateOperand(rightBegin, rightEnd, angleUnit, b)) return status;
+            if (!pasted.Find(left, p, a)) {
+                if (int status = EvaluateOperand(work + left, at, angleUnit, a)) return status;
+            }
+            if (MissingOperand(at + 1, work + right)) return kStatusSyntax;
+            if (!pasted.Find(p + 1, right, b)) {
+                if (int status = EvaluateOperand(at + 1, work + right, angleUnit, b)) return status;
+            }
             if (op == '/' && b == 0) return kStatusDivideByZero;
 
             last = Apply(op, a, b);
             if (!std::isfinite(last)) return kStatusIndeterminate;
             char result[kShortNumberSize];
-            size_t added = WriteGeneral(last, 15, result, sizeof result - 1);
-            if (char* plus = std::strchr(result, '+')) {
-                std::memmove(plus, plus + 1, static_cast<size_t>(result + added - plus));
-                --added;
-            }
+            bool known = false;
+            double readBack = 0;
+            const size_t added = RenderStep(last, result, sizeof result - 1, known, readBack);
             if (!Splice(work, length, left, right, result, added)) return kStatusTooLong;
+            pasted.Replace(left, right, added, known, readBack);
             at = work + left + added;
         }
     }
@@ -169,10 +245,11 @@ int FlatInWork(char* work, int angleUnit) {
     const size_t length = std::strlen(work);
     if (length > kExpressionLimit) return kStatusTooLong;
     double value = 0;
-    if (!HasOperator(work)) {
+    const unsigned levels = LevelsPresent(work);
+    if (levels == 0) {
         // A single operand; an empty text is 0.
         if (int status = EvaluateOperand(work, work + length, angleUnit, value)) return status;
-    } else if (int status = ReduceFlat(work, length, angleUnit, value)) {
+    } else if (int status = ReduceFlat(work, length, levels, angleUnit, value)) {
         return status;
     }
     return RenderFinal(value, work, kWorkCapacity);

@@ -73,7 +73,14 @@ int FormatResult(TaskRecord& record) {
     if (!std::isfinite(value)) {
         rendered = CopyText(text, record.szResult);
     } else if (record.iNumberMode == kModeAutomatic) {
-        WriteGeneral(value, 15, text, kFixedScratch);
+        // A result text has at most 15 digits, which "%.15g" of its value
+        // gives back unchanged: only the layout may differ ("1e09").
+        DecimalDigits digits;
+        if (ParseDigits(record.szResult, digits) && digits.count <= 15) {
+            LayoutGeneral(digits, 15, text, kFixedScratch);
+        } else {
+            WriteGeneral(value, 15, text, kFixedScratch);
+        }
     } else if (record.iNumberMode == kModeScientific) {
         WriteScientific(value, decimals, text, kFixedScratch);
     } else if (record.iNumberMode == kModeFixed) {

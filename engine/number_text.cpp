@@ -166,9 +166,9 @@ bool RoundToDigits(double value, int digits, uint64_t& n, int& x) {
         }
         // Beyond 2^53 the doubles step by 2, so the whole part moves as an
         // integer.
-        const double whole = std::floor(m);
-        double fraction = (m - whole) + rest;
-        n = static_cast<uint64_t>(whole);
+        // m is positive and below 2^63: truncation is the floor.
+        n = static_cast<uint64_t>(m);
+        double fraction = (m - static_cast<double>(n)) + rest;
         if (fraction < 0) {
             --n;
             fraction += 1;
@@ -220,6 +220,7 @@ bool RoundedDigits(double value, int digits, DecimalDigits& out) {
             }
         }
     }
+    out.significand = n;
     int i = count;
     while (i >= 2) {
         const auto pair = static_cast<size_t>(n % 100) * 2;
@@ -246,12 +247,76 @@ bool RoundDigits(const DecimalDigits& in, int precision, DecimalDigits& out) {
             out.digits[0] = '1';
             out.count = 1;
             ++out.exponent;
+            out.significand = 1;
             return true;
         }
         ++out.digits[i];
         out.count = i + 1;
     }
     while (out.count > 1 && out.digits[out.count - 1] == '0') --out.count;
+    out.significand = 0;
+    for (int i = 0; i < out.count; ++i) out.significand = out.significand * 10 + static_cast<uint64_t>(out.digits[i] - '0');
+    return true;
+}
+
+bool ParseDigits(const char* text, DecimalDigits& out) {
+    const char* p = text;
+    out.negative = *p == '-';
+    if (out.negative) ++p;
+    out.count = 0;
+    out.significand = 0;
+    int leading = 0;   // digits before the point
+    int zeros = 0;     // zeros after the point before the first significant digit
+    bool point = false;
+    for (; IsDigit(*p) || (*p == '.' && !point); ++p) {
+        if (*p == '.') {
+            point = true;
+            continue;
+        }
+        if (out.count == 0 && *p == '0') {
+            if (point) ++zeros;
+            continue;
+        }
+        if (out.count == 16) return false;
+        out.digits[out.count++] = *p;
+        out.significand = out.significand * 10 + static_cast<uint64_t>(*p - '0');
+        if (!point) ++leading;
+    }
+    int exponent = 0;
+    if (*p == 'e' || *p == 'E') {
+        ++p;
+        const bool negative = *p == '-';
+        if (*p == '+' || *p == '-') ++p;
+        if (!IsDigit(*p)) return false;
+        for (; IsDigit(*p); ++p) {
+            exponent = exponent * 10 + (*p - '0');
+            if (exponent > 400) return false;
+        }
+        if (negative) exponent = -exponent;
+    }
+    if (*p) return false;
+    if (out.count == 0) {  // zero
+        out.digits[0] = '0';
+        out.count = 1;
+        out.exponent = 0;
+        return true;
+    }
+    out.exponent = (leading > 0 ? leading - 1 : -zeros - 1) + exponent;
+    // Keep to normal doubles, where digit rounding is exact.
+    if (out.exponent > 300 || out.exponent < -300) return false;
+    while (out.count > 1 && out.digits[out.count - 1] == '0') {
+        --out.count;
+        out.significand /= 10;
+    }
+    return true;
+}
+
+bool DigitsValue(const DecimalDigits& digits, double& value) {
+    const int scale = digits.exponent - digits.count + 1;
+    if (digits.count > 15 || scale < -22 || scale > 22) return false;
+    const double m = static_cast<double>(digits.significand);
+    value = scale >= 0 ? m * kExactPowers[scale] : m / kExactPowers[-scale];
+    if (digits.negative) value = -value;
     return true;
 }
 

@@ -9,6 +9,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 
 // Room for any "%.15g"/"%.9g" rendering of a finite double, NUL included.
 inline constexpr size_t kShortNumberSize = 32;
@@ -24,6 +25,7 @@ struct DecimalDigits {
     int count;
     int exponent;
     bool negative;
+    uint64_t significand;  // the digits as an integer
 };
 
 // Rounds `value` to `digits` (1 to 16) significant digits exactly as printf
@@ -36,6 +38,15 @@ bool RoundedDigits(double value, int digits, DecimalDigits& out);
 // False when they end exactly half way: the value itself may then lie on
 // either side, and only rounding the value decides.
 bool RoundDigits(const DecimalDigits& in, int precision, DecimalDigits& out);
+
+// Digits of a number text with at most 16 significant digits and a decimal
+// exponent within the normal range; false for anything else. Reading the text
+// with atof and rounding to `count` or more digits gives the same digits.
+bool ParseDigits(const char* text, DecimalDigits& out);
+
+// The value atof reads from the digits, when one exact operation gives it:
+// at most 15 digits and a small power of ten. False otherwise.
+bool DigitsValue(const DecimalDigits& digits, double& value);
 
 // "%.{precision}g" laid out from digits rounded to `precision` digits.
 size_t LayoutGeneral(const DecimalDigits& digits, int precision, char* out, size_t capacity);

@@ -57,6 +57,47 @@ TEST(WriteGeneral, MatchesPrintf) {
     }
 }
 
+TEST(ParseDigits, LayoutMatchesPrintfOfTheValue) {
+    // The shown answer in automatic mode is laid out from the result text's
+    // own digits; it must equal "%.15g" of the value atof reads from it.
+    for (double value : Samples()) {
+        for (int precision : {1, 9, 15}) {
+            char text[64];
+            std::snprintf(text, sizeof text, "%.*g", precision, value);
+            std::string result = text;
+            const size_t plus = result.find('+');
+            if (plus != std::string::npos) result.erase(plus, 1);  // as the evaluator leaves it
+            DecimalDigits digits;
+            if (!ParseDigits(result.c_str(), digits)) continue;
+            char shown[kShortNumberSize];
+            LayoutGeneral(digits, 15, shown, sizeof shown - 1);
+            char expected[64];
+            std::snprintf(expected, sizeof expected, "%.15g", std::strtod(result.c_str(), nullptr));
+            ASSERT_EQ(CanonicalExponent(shown), CanonicalExponent(expected)) << result;
+            double read = 0;
+            if (DigitsValue(digits, read)) {
+                ASSERT_EQ(read, std::strtod(result.c_str(), nullptr)) << result;
+            }
+        }
+    }
+}
+
+TEST(RoundDigits, AgreesWithRoundingTheValueOrDeclines) {
+    for (double value : Samples()) {
+        DecimalDigits sixteen;
+        if (!RoundedDigits(value, 16, sixteen)) continue;
+        for (int precision : {1, 9, 15}) {
+            DecimalDigits rounded;
+            if (!RoundDigits(sixteen, precision, rounded)) continue;
+            char actual[kShortNumberSize];
+            LayoutGeneral(rounded, precision, actual, sizeof actual - 1);
+            char expected[64];
+            std::snprintf(expected, sizeof expected, "%.*g", precision, value);
+            ASSERT_EQ(CanonicalExponent(actual), CanonicalExponent(expected)) << expected;
+        }
+    }
+}
+
 // The evaluator's final text of a single number, computed the long way.
 std::string ReferenceFinal(double value) {
     char scientific[64];
