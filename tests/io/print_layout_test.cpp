@@ -157,7 +157,11 @@ private:
 
 std::string Numbered(int count) {
     std::string text;
-    for (int i = 1; i <= count; ++i) text += "L" + std::to_string(i) + "\r\n";
+    for (int i = 1; i <= count; ++i) {
+        text += 'L';
+        text += std::to_string(i);
+        text += "\r\n";
+    }
     return text;
 }
 
