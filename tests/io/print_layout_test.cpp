@@ -131,7 +131,7 @@ public:
     explicit RecordingSink(const PageGeometry& g) : g_(g) {}
 
     void NextPage() override {
-        ++page_;
+        ++newPages;
         if (pages.empty()) pages.emplace_back();  // the first page, even if nothing was drawn on it
         pages.emplace_back();
     }
@@ -144,12 +144,10 @@ public:
         EXPECT_EQ(std::string(text).size(), length);
         if (pages.empty()) pages.emplace_back();
         pages.back().push_back(std::to_string(row) + ":" + std::string(text, length));
-        ++drawn;
     }
 
     std::vector<std::vector<std::string>> pages;  // one entry per page that got a line or was started
-    int page_ = 1;
-    int drawn = 0;
+    int newPages = 0;                              // pages started after the first one
 
 private:
     PageGeometry g_;
@@ -170,7 +168,7 @@ std::string Layout(const std::string& text, int charsPerLine, int linesPerPage, 
     const PageGeometry geometry{40, 60, charsPerLine, linesPerPage, 12};
     RecordingSink sink(geometry);
     LayOutHistory(text.data(), text.size(), geometry, range, sink);
-    *newPages = sink.page_ - 1;
+    *newPages = sink.newPages;
     std::string out;
     for (size_t p = 0; p < sink.pages.size(); ++p) {
         if (p) out += "|";
