@@ -1,0 +1,49 @@
+// CalculateTask on one arbitrary record.
+//
+// Input, as lines split at LF:
+//   1  settings: six bytes for iAngleUnit, iNumberMode, iDecimals,
+//      bDigitGrouping, bFunctionSeparator, bDecimalComma (see SettingFromByte)
+//   2  szTask
+//   3  szAnswer, the previous answer
+//   4  szResult, the previous raw result (what #mem, #mem+ and #mem- take)
+//   5  szMemory
+//   6  szMaths, the previous expression
+// Missing lines leave a field empty; each field takes as many bytes as it holds.
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+
+#include "calculate.h"
+#include "fuzz_support.h"
+#include "task_record.h"
+
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+    fuzz::AllocationWatch::Install();
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    // On the heap, sized exactly, so that a write past the last field hits
+    // AddressSanitizer's guard.
+    auto record = std::make_unique<TaskRecord>();
+    ResetTaskRecord(*record);
+
+    fuzz::Lines lines(data, size);
+    const char* line;
+    size_t length;
+    lines.NextOrEmpty(line, length);
+    fuzz::ReadSettings(line, length, *record);
+    lines.NextOrEmpty(line, length);
+    fuzz::FillField(record->szTask, line, length);
+    lines.NextOrEmpty(line, length);
+    fuzz::FillField(record->szAnswer, line, length);
+    lines.NextOrEmpty(line, length);
+    fuzz::FillField(record->szResult, line, length);
+    lines.NextOrEmpty(line, length);
+    fuzz::FillField(record->szMemory, line, length);
+    lines.NextOrEmpty(line, length);
+    fuzz::FillField(record->szMaths, line, length);
+
+    fuzz::CalculateChecked(*record);
+    return 0;
+}

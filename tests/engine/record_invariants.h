@@ -1,0 +1,235 @@
+// What any call of CalculateTask may leave in a record, whatever the task and
+// whatever the record held before. Shared by the exhaustive tests and the fuzz
+// targets, so it depends on nothing but the engine's public headers and the
+// standard library; it never aborts itself, it describes what is wrong.
+#pragma once
+
+#include <cctype>
+#include <climits>
+#include <cstddef>
+#include <cstdint>
+#include <cstring>
+#include <string>
+
+#include "calculate.h"
+#include "status.h"
+#include "task_record.h"
+
+namespace record_invariants {
+
+inline bool IsTerminated(const char* field, size_t capacity) {
+    return std::memchr(field, 0, capacity + 1) != nullptr;
+}
+
+// Every text field holds its NUL within its capacity.
+inline bool IsWellFormed(const TaskRecord& r) {
+    return IsTerminated(r.szTask, kTaskCapacity) && IsTerminated(r.szMaths, kMathsCapacity) &&
+           IsTerminated(r.szResult, kResultCapacity) && IsTerminated(r.szAnswer, kAnswerCapacity) &&
+           IsTerminated(r.szMemory, kMemoryCapacity);
+}
+
+inline bool SameSettings(const TaskRecord& a, const TaskRecord& b) {
+    return a.iAngleUnit == b.iAngleUnit && a.iNumberMode == b.iNumberMode && a.iDecimals == b.iDecimals &&
+           a.bDigitGrouping == b.bDigitGrouping && a.bFunctionSeparator == b.bFunctionSeparator &&
+           a.bDecimalComma == b.bDecimalComma;
+}
+
+// Everything but szTask, which a command line always leaves cleaned.
+inline bool SameExceptTask(const TaskRecord& a, const TaskRecord& b) {
+    return std::strcmp(a.szMaths, b.szMaths) == 0 && std::strcmp(a.szResult, b.szResult) == 0 &&
+           std::strcmp(a.szAnswer, b.szAnswer) == 0 && std::strcmp(a.szMemory, b.szMemory) == 0 &&
+           SameSettings(a, b);
+}
+
+// An optional "-", digits, optional "." and digits, optional exponent: the
+// form of every raw result the evaluator writes.
+inline bool IsNumber(const char* p) {
+    auto digits = [&p] {
+        const char* start = p;
+        while (*p >= '0' && *p <= '9') ++p;
+        return p > start;
+    };
+    if (*p == '-') ++p;
+    if (!digits()) return false;
+    if (*p == '.') {
+        ++p;
+        if (!digits()) return false;
+    }
+    if (*p == 'e' || *p == 'E') {
+        ++p;
+        if (*p == '+' || *p == '-') ++p;
+        if (!digits()) return false;
+    }
+    return *p == 0;
+}
+
+inline bool IsStatusMessage(const char* text) {
+    if (std::strcmp(text, kUnexpectedErrorText) == 0) return true;
+    for (size_t i = 0; i < kStatusMessageCount; ++i)
+        if (std::strcmp(text, kStatusMessages[i].text) == 0) return true;
+    return false;
+}
+
+inline bool EndsWith(const char* text, const char* tail) {
+    const size_t n = std::strlen(text), m = std::strlen(tail);
+    return n >= m && std::memcmp(text + n - m, tail, m) == 0;
+}
+
+// A cleaned command line as the command reader sees it: only the first 62
+// characters count, positions past the end read as NUL.
+struct CommandView {
+    static constexpr size_t kExamined = 62;
+    char text[kExamined + 1] = {};
+
+    explicit CommandView(const char* task) {
+        for (size_t i = 0; i < kExamined && task[i]; ++i) text[i] = task[i];
+    }
+    char At(size_t i) const { return static_cast<char>(std::tolower(static_cast<unsigned char>(text[i]))); }
+    bool DigitAt(size_t i) const { return text[i] >= '0' && text[i] <= '9'; }
+
+    // atoi from `from`, clamped to the 32-bit range.
+    int Integer(size_t from) const {
+        const char* p = text + from;
+        bool negative = false;
+        if (*p == '+' || *p == '-') negative = *p++ == '-';
+        long long value = 0;
+        for (; *p >= '0' && *p <= '9'; ++p)
+            if (value <= INT_MAX) value = value * 10 + (*p - '0');
+        if (negative) value = -value;
+        if (value > INT_MAX) return INT_MAX;
+        if (value < INT_MIN) return INT_MIN;
+        return static_cast<int>(value);
+    }
+};
+
+// The settings a command letter line leaves, given those before it. False
+// when the line is no command the engine knows.
+inline bool ExpectedSettings(const CommandView& c, const TaskRecord& before, TaskRecord& expected) {
+    expected = before;
+    const int argument = c.Integer(4);
+    switch (c.At(1)) {
+        case 'a': expected.iNumberMode = kModeAutomatic; return true;
+        case 'c': expected.bDecimalComma = 1; return true;
+        case 'd':
+            if (c.At(2) == 'i' && c.At(3) == 'g') expected.bDigitGrouping = argument != 0;
+            else if (c.At(2) == 'e' && c.At(3) == 'c') expected.iDecimals = argument;
+            else if (c.At(2) == 'e' && c.At(3) == 'g') expected.iAngleUnit = kDegrees;
+            else if (c.At(2) == 'o') expected.bDecimalComma = 0;
+            return true;
+        case 'f':
+            if (c.At(2) == 'i') {
+                expected.iNumberMode = kModeFixed;
+                if (c.DigitAt(4)) expected.iDecimals = argument;
+            } else if (c.At(2) == 'u') {
+                expected.bFunctionSeparator = argument != 0;
+            }
+            return true;
+        case 'g': expected.iAngleUnit = kGrads; return true;
+        case 'm': return true;
+        case 'r': expected.iAngleUnit = kRadians; return true;
+        case 's':
+            expected.iNumberMode = kModeScientific;
+            if (c.DigitAt(4)) expected.iDecimals = argument;
+            return true;
+        default: return false;
+    }
+}
+
+// Checks the record CalculateTask left (`after`, with its result) against the
+// record it was handed (`before`, well formed). Returns an empty text when
+// every invariant holds, otherwise the first one broken.
+inline std::string CheckCalculation(const TaskRecord& before, const TaskRecord& after, int result) {
+    if (!IsWellFormed(after)) return "a text field is not terminated within its capacity";
+
+    const bool hasHash = std::strchr(after.szTask, '#') != nullptr;
+    const CommandView command(after.szTask);
+    const bool solved = result == kKindQuadratic && EndsWith(after.szTask, " = 0");
+
+    // "#" and a number: the number back, nothing but the cleaning changed.
+    if (result != -1 && hasHash && command.DigitAt(1) && !solved) {
+        if (result != command.Integer(1)) return "a number line returned another number than its own";
+        if (!SameExceptTask(before, after)) return "a number line changed the record";
+        return "";
+    }
+
+    const bool letterCommand = result == kKindCommand && hasHash;
+    const bool memoryCommand = hasHash && command.At(1) == 'm';
+    const bool memoryJoin = memoryCommand && (command.At(4) == '+' || command.At(4) == '-');
+
+    if (result >= kFirstStatus) {
+        if (!memoryJoin) return "a status code came back from something other than a memory join";
+        if (!SameExceptTask(before, after)) return "a failed memory join changed the record";
+        return "";
+    }
+    if (result != -1 && !(result >= kKindPlain && result <= kKindQuadratic) && !letterCommand)
+        return "the result is none of the documented values";
+
+    // Settings change only by a command line, and then only as it says.
+    TaskRecord expected = before;
+    if (letterCommand) {
+        if (!ExpectedSettings(command, before, expected)) return "an unknown command letter was executed";
+        if (std::strcmp(after.szResult, before.szResult) != 0) return "a command line changed szResult";
+    }
+    if (!SameSettings(after, expected)) {
+        return letterCommand ? "a command line set other settings than it names"
+                             : "settings changed on a line that is no command";
+    }
+
+    // The memory changes only by #mem lines.
+    if (std::strcmp(after.szMemory, before.szMemory) != 0 && !(letterCommand && memoryCommand))
+        return "szMemory changed on a line that is no memory command";
+    if (letterCommand && memoryCommand) {
+        if (memoryJoin && !IsNumber(after.szMemory)) return "a memory join left no number in szMemory";
+        if (!memoryJoin && std::strcmp(after.szMemory, before.szResult) != 0)
+            return "a memory store did not copy szResult";
+    }
+
+    if (result == -1) {
+        if (std::strcmp(after.szResult, after.szAnswer) != 0) return "after a failure szResult and szAnswer differ";
+        if (!IsStatusMessage(after.szResult)) return "after a failure szResult is no status message";
+        return "";
+    }
+
+    if (result == kKindPlain && after.szTask[0] == 0) {
+        if (after.szMaths[0] || after.szResult[0] || after.szAnswer[0])
+            return "an empty task left text in szMaths, szResult or szAnswer";
+        return "";
+    }
+    if (result == kKindQuadratic) {
+        if (!solved) return "a solved equation does not end in \" = 0\"";
+        if (!IsNumber(after.szResult) && std::strcmp(after.szResult, "<Complex number>") != 0)
+            return "a solved equation left no root in szResult";
+    } else if (!letterCommand && !IsNumber(after.szResult)) {
+        return "a calculated task left no number in szResult";
+    }
+
+    // The shown answer is the rendering of the result under the settings:
+    // rendering it again changes nothing.
+    TaskRecord again = after;
+    UpdateAnswer(again);
+    if (std::strcmp(again.szAnswer, after.szAnswer) != 0 || std::strcmp(again.szTask, after.szTask) != 0 ||
+        std::strcmp(again.szMaths, after.szMaths) != 0)
+        return "szAnswer is not the rendering of szResult under the settings";
+    return "";
+}
+
+// A printable form of a task for failure reports: bytes outside 0x20-0x7E as \xNN.
+inline std::string Printable(const char* text, size_t length) {
+    static const char kHex[] = "0123456789ABCDEF";
+    std::string out;
+    for (size_t i = 0; i < length; ++i) {
+        const auto c = static_cast<unsigned char>(text[i]);
+        if (c >= 0x20 && c < 0x7F && c != '\\') {
+            out.push_back(static_cast<char>(c));
+        } else {
+            out += "\\x";
+            out.push_back(kHex[c >> 4]);
+            out.push_back(kHex[c & 15]);
+        }
+    }
+    return out;
+}
+
+inline std::string Printable(const char* text) { return Printable(text, std::strlen(text)); }
+
+}  // namespace record_invariants
