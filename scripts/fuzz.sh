@@ -61,6 +61,8 @@ for entry in "${targets[@]}"; do
   [[ $dict != - && -f $dict ]] && args+=(-dict="$dict")
   echo
   echo "==== fuzz $name ($seconds s) ===="
+  stamp=$build/logs/$name.started
+  touch "$stamp"
   # libFuzzer stops itself after max_total_time; the outer limit only catches
   # a target that no longer answers at all.
   timeout --kill-after=30 $((seconds * 2 + 120)) \
@@ -82,7 +84,7 @@ for entry in "${targets[@]}"; do
     # The report of the failure: sanitizer or invariant message and stack.
     grep -n -m 1 -E '^==[0-9]+==|^==== invariant broken|^SUMMARY|ERROR: libFuzzer' "$log" |
       cut -d: -f1 | while read -r first; do sed -n "$((first > 5 ? first - 5 : 1)),$((first + 40))p" "$log"; done
-    echo "inputs kept: $(ls "$artifacts" 2>/dev/null | tr '\n' ' ')"
+    echo "inputs kept: $(find "$artifacts" -type f -newer "$stamp" | tr '\n' ' ')"
     echo "RESULT failed $name: exit $rc after $figures (log $log)"
   fi
 done
