@@ -14,6 +14,8 @@
 #include <cstring>
 #include <string>
 
+#include "calculate.h"
+#include "functions.h"
 #include "record_invariants.h"
 #include "task_record.h"
 
@@ -143,24 +145,54 @@ inline void PrintRecord(const char* title, const TaskRecord& r) {
 // Reports a broken invariant with both records and stops the fuzzer, which
 // then saves the input as a crash.
 [[noreturn]] inline void Violation(const std::string& what, const TaskRecord& before,
-                                   const TaskRecord& after, int result) {
+                                   const TaskRecord& after, int result,
+                                   const char* firstTitle = "record before",
+                                   const char* secondTitle = "record after") {
     std::fprintf(stderr, "\n==== invariant broken: %s (result %d)\n", what.c_str(), result);
-    PrintRecord("record before", before);
-    PrintRecord("record after", after);
+    PrintRecord(firstTitle, before);
+    PrintRecord(secondTitle, after);
     std::fflush(stderr);
     __builtin_trap();
 }
 
+// Fills the stack below the caller with `value`, so that the next call's
+// uninitialised locals start out as that byte.
+[[gnu::noinline]] inline void PaintStack(unsigned char value) {
+    unsigned char area[32 * 1024];
+    std::memset(area, value, sizeof area);
+    asm volatile("" : : "r"(area) : "memory");
+}
+
+// The same calculation on the same record, with the random generator
+// reseeded and the stack painted with `paint` first.
+[[gnu::noinline]] inline int CalculateFrom(TaskRecord& record, unsigned char paint) {
+    SeedRandom(20);
+    PaintStack(paint);
+    return CalculateTask(record);
+}
+
+inline bool SameTexts(const TaskRecord& a, const TaskRecord& b) {
+    return std::strcmp(a.szTask, b.szTask) == 0 && record_invariants::SameExceptTask(a, b);
+}
+
 // Calculates `record` (its szTask already set), watching allocations, and
-// checks every invariant against `before`, a copy taken just before.
+// checks every invariant against `before`, a copy taken just before. A twin
+// of the record is calculated once more over a differently painted stack:
+// both must end alike, or the engine read something it never wrote.
 inline int CalculateChecked(TaskRecord& record) {
     const TaskRecord before = record;
     AllocationWatch::Arm();
-    const int result = CalculateTask(record);
+    const int result = CalculateFrom(record, 0x00);
     const long allocations = AllocationWatch::Disarm();
     if (allocations != 0) Violation("the engine allocated memory", before, record, result);
     const std::string problem = record_invariants::CheckCalculation(before, record, result);
     if (!problem.empty()) Violation(problem, before, record, result);
+
+    TaskRecord twin = before;
+    const int twinResult = CalculateFrom(twin, 0xA5);
+    if (twinResult != result || !SameTexts(twin, record))
+        Violation("the same calculation over another stack ended otherwise", record, twin, twinResult,
+                  "record after the first run", "record after the second run");
     return result;
 }
 
