@@ -96,13 +96,14 @@ class Runner {
 public:
     void Run(const char* task, size_t length) {
         for (const Start& start : starts_) {
-            TaskRecord record = start.record;
-            std::memcpy(record.szTask, task, length);
-            record.szTask[length] = 0;
+            TaskRecord before = start.record;
+            std::memcpy(before.szTask, task, length);
+            before.szTask[length] = 0;
+            TaskRecord record = before;
             const int result = CalculateTask(record);
             results_.insert(result);
             ++runs_;
-            const std::string problem = CheckCalculation(start.record, record, result);
+            const std::string problem = CheckCalculation(before, record, result);
             if (!problem.empty() && ++failures_ <= kReportedFailures) {
                 ADD_FAILURE() << "task \"" << Printable(task, length) << "\" on the " << start.name
                               << " record: " << problem << " (result " << result << ", szTask \""

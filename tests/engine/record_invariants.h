@@ -6,6 +6,7 @@
 
 #include <cctype>
 #include <climits>
+#include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
@@ -68,6 +69,81 @@ inline bool IsStatusMessage(const char* text) {
     for (size_t i = 0; i < kStatusMessageCount; ++i)
         if (std::strcmp(text, kStatusMessages[i].text) == 0) return true;
     return false;
+}
+
+// The value of a shown number: grouping spaces dropped, a decimal comma read
+// as a point. False when the text is no number in that form.
+inline bool ShownValue(const char* text, double& value) {
+    std::string plain;
+    for (const char* p = text; *p; ++p) {
+        if (*p == ' ') continue;
+        plain.push_back(*p == ',' ? '.' : *p);
+    }
+    if (!IsNumber(plain.c_str())) return false;
+    value = std::strtod(plain.c_str(), nullptr);
+    return true;
+}
+
+// Digit groups as the display lays them out: a first group of one to three
+// digits and further groups of three before the decimal separator, groups
+// of three and a last one of one to three after it, one space between groups
+// and none anywhere else; an exponent follows ungrouped.
+inline bool IsGroupedLayout(const char* p, char separator) {
+    auto groups = [&p](bool integerPart) {
+        size_t count = 0;
+        for (size_t group = 0;; ++group) {
+            size_t n = 0;
+            while (*p >= '0' && *p <= '9') ++p, ++n;
+            if (n == 0 || n > 3) return false;
+            ++count;
+            if (*p != ' ') return !integerPart || count == 1 || n == 3;
+            // A group followed by a space is full, except an integer part's first.
+            if (n != 3 && !(integerPart && group == 0)) return false;
+            ++p;
+        }
+    };
+    if (*p == '-') ++p;
+    if (!groups(true)) return false;
+    if (*p == separator) {
+        ++p;
+        if (!groups(false)) return false;
+    }
+    if (*p == 'e' || *p == 'E') {
+        ++p;
+        if (*p == '+' || *p == '-') ++p;
+        if (!(*p >= '0' && *p <= '9')) return false;
+        while (*p >= '0' && *p <= '9') ++p;
+    }
+    return *p == 0;
+}
+
+// The decimal places a display mode shows for a setting; only a bound is
+// needed: a negative setting means 6 and more than 15 show nothing finer
+// than the double holds.
+inline int ShownDecimals(int decimals) { return decimals < 0 ? 6 : decimals > 15 ? 15 : decimals; }
+
+// Checks the shown answer of a freshly rendered numeric result: the same
+// value as the raw result (to the decimals the mode shows) and, with digit
+// grouping, laid out in groups. Empty when it holds.
+inline std::string CheckShownAnswer(const TaskRecord& r) {
+    if (r.iNumberMode < kModeAutomatic || r.iNumberMode > kModeFixed || !IsNumber(r.szResult)) return "";
+    const double result = std::strtod(r.szResult, nullptr);
+    if (!std::isfinite(result)) return "";
+    double shown;
+    if (!ShownValue(r.szAnswer, shown)) return "the shown answer is no number";
+    const double scale = std::fmax(std::fabs(result), std::fabs(shown));
+    const double tolerance =
+        r.iNumberMode == kModeAutomatic
+            ? scale * 1e-14
+            : 0.51 * std::pow(10.0, -ShownDecimals(r.iDecimals)) * std::fmax(1.0, scale) + scale * 1e-15;
+    if (!(std::fabs(shown - result) <= tolerance)) return "the shown answer is another value than szResult";
+    if (r.bDigitGrouping) {
+        if (!IsGroupedLayout(r.szAnswer, r.bDecimalComma ? ',' : '.'))
+            return "the shown answer is not laid out in digit groups";
+    } else if (std::strchr(r.szAnswer, ' ')) {
+        return "the shown answer has a space without digit grouping";
+    }
+    return "";
 }
 
 inline bool EndsWith(const char* text, const char* tail) {
@@ -182,11 +258,24 @@ inline std::string CheckCalculation(const TaskRecord& before, const TaskRecord& 
         if (memoryJoin && !IsNumber(after.szMemory)) return "a memory join left no number in szMemory";
         if (!memoryJoin && std::strcmp(after.szMemory, before.szResult) != 0)
             return "a memory store did not copy szResult";
+        // An empty memory counts as zero.
+        double memory = 0, added = 0, sum = 0;
+        if (memoryJoin && (before.szMemory[0] == 0 || ShownValue(before.szMemory, memory)) &&
+            ShownValue(before.szResult, added) && ShownValue(after.szMemory, sum)) {
+            const double expected = command.At(4) == '-' ? memory - added : memory + added;
+            const double scale = std::fmax(std::fabs(memory), std::fabs(added));
+            if (!(std::fabs(sum - expected) <= scale * 1e-13 + 1e-300) && !(sum == expected))
+                return "a memory join stored another value than the sum";
+        }
     }
 
     if (result == -1) {
         if (std::strcmp(after.szResult, after.szAnswer) != 0) return "after a failure szResult and szAnswer differ";
         if (!IsStatusMessage(after.szResult)) return "after a failure szResult is no status message";
+        // The user sees the unknown symbol as typed.
+        if (std::strcmp(after.szResult, "Unknown element symbol") == 0 &&
+            std::strcmp(after.szTask, before.szTask) != 0)
+            return "an unknown symbol did not bring back the task as typed";
         return "";
     }
 
@@ -210,7 +299,7 @@ inline std::string CheckCalculation(const TaskRecord& before, const TaskRecord& 
     if (std::strcmp(again.szAnswer, after.szAnswer) != 0 || std::strcmp(again.szTask, after.szTask) != 0 ||
         std::strcmp(again.szMaths, after.szMaths) != 0)
         return "szAnswer is not the rendering of szResult under the settings";
-    return "";
+    return CheckShownAnswer(after);
 }
 
 // A printable form of a task for failure reports: bytes outside 0x20-0x7E as \xNN.

@@ -71,6 +71,13 @@ TEST(RecordInvariants, AcceptRealCalculationsAndNameEachDamage) {
          "a calculated task left no number in szResult"},
         {"2+3", [](TaskRecord& r, int&) { CopyText(r.szAnswer, "6"); },
          "szAnswer is not the rendering of szResult under the settings"},
+        {"Xx", [](TaskRecord& r, int&) { CopyText(r.szTask, "XX"); },
+         "an unknown symbol did not bring back the task as typed"},
+        // Memory 2 and result 5 make 7.
+        {"#mem+", [](TaskRecord& r, int&) { CopyText(r.szMemory, "3"); },
+         "a memory join stored another value than the sum"},
+        {"#mem-", [](TaskRecord& r, int&) { CopyText(r.szMemory, "7"); },
+         "a memory join stored another value than the sum"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(std::string(row.task) + " -> " + row.problem);
@@ -82,6 +89,46 @@ TEST(RecordInvariants, AcceptRealCalculationsAndNameEachDamage) {
         int result = CalculateTask(after);
         if (row.damage) row.damage(after, result);
         EXPECT_EQ(CheckCalculation(before, after, result), row.problem);
+    }
+}
+
+TEST(RecordInvariants, ShownAnswerIsTheResultInItsLayout) {
+    using record_invariants::CheckShownAnswer;
+    struct Row {
+        const char* result;
+        const char* answer;
+        int mode, decimals, grouping, comma;
+        const char* problem;
+    };
+    const Row rows[] = {
+        {"1234.5", "1234.5", kModeAutomatic, 2, 0, 0, ""},
+        {"1234.5", "1 234.5", kModeAutomatic, 2, 1, 0, ""},
+        {"1234.5", "1 234,5", kModeAutomatic, 2, 1, 1, ""},
+        {"-1234567.1234567", "-1 234 567.123 456 7", kModeAutomatic, 2, 1, 0, ""},
+        {"1.23456789012345e+20", "1.234 567 890 123 45e+20", kModeAutomatic, 2, 1, 0, ""},
+        {"0.666666666666667", "0.67", kModeFixed, 2, 0, 0, ""},
+        {"1.5e+20", "1.50e+20", kModeScientific, 2, 0, 0, ""},
+        {"2/3", "whatever", kModeAutomatic, 2, 0, 0, ""},  // no number: nothing to render
+        {"2", "5", 7, 2, 0, 0, ""},                        // an unknown mode keeps the old answer
+        {"1234.5", "Incorrect syntax", kModeAutomatic, 2, 0, 0, "the shown answer is no number"},
+        {"1234.5", "1235", kModeAutomatic, 2, 0, 0, "the shown answer is another value than szResult"},
+        {"0.666666666666667", "0.66", kModeFixed, 2, 0, 0, "the shown answer is another value than szResult"},
+        {"1234.5", "1234.5", kModeAutomatic, 2, 1, 0, "the shown answer is not laid out in digit groups"},
+        {"1234.5", "12 34.5", kModeAutomatic, 2, 1, 0, "the shown answer is not laid out in digit groups"},
+        {"0.1234", "0.12 34", kModeAutomatic, 2, 1, 0, "the shown answer is not laid out in digit groups"},
+        {"1234.5", "1 234.5", kModeAutomatic, 2, 1, 1, "the shown answer is not laid out in digit groups"},
+        {"1234.5", "1 234.5", kModeAutomatic, 2, 0, 0, "the shown answer has a space without digit grouping"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(std::string(row.result) + " shown as " + row.answer);
+        TaskRecord record = MakeRecord();
+        CopyText(record.szResult, row.result);
+        CopyText(record.szAnswer, row.answer);
+        record.iNumberMode = row.mode;
+        record.iDecimals = row.decimals;
+        record.bDigitGrouping = row.grouping;
+        record.bDecimalComma = row.comma;
+        EXPECT_EQ(CheckShownAnswer(record), row.problem);
     }
 }
 
