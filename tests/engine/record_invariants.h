@@ -284,6 +284,23 @@ inline std::string CheckCalculation(const TaskRecord& before, const TaskRecord& 
             return "an empty task left text in szMaths, szResult or szAnswer";
         return "";
     }
+    // The kind names what the cleaned task holds.
+    auto holds = [](const char* text, bool (*pick)(char)) {
+        for (; *text; ++text)
+            if (pick(*text)) return true;
+        return false;
+    };
+    auto isLetterButE = [](char c) { return std::isalpha(static_cast<unsigned char>(c)) && c != 'e' && c != 'E'; };
+    // A mark stays when the names would not fit the field.
+    auto isFunctionLetter = [](char c) { return c != 0 && std::strchr("almpst:", c) != nullptr; };
+    auto isX = [](char c) { return c == 'x' || c == 'X'; };
+    if (result == kKindPlain && holds(after.szTask, isLetterButE)) return "a plain task holds letters";
+    if (result == kKindFormula && holds(after.szMaths, isLetterButE))
+        return "a formula left letters in the evaluated expression";
+    if ((result == kKindFunctions || result == kKindFunctionsAndFormula) && !holds(after.szTask, isFunctionLetter))
+        return "a task of functions holds no function letter";
+    if (result == kKindQuadratic && !holds(after.szTask, isX)) return "an equation holds no x";
+
     if (result == kKindQuadratic) {
         if (!solved) return "a solved equation does not end in \" = 0\"";
         if (!IsNumber(after.szResult) && std::strcmp(after.szResult, "<Complex number>") != 0)

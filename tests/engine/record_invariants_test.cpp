@@ -71,6 +71,12 @@ TEST(RecordInvariants, AcceptRealCalculationsAndNameEachDamage) {
          "a calculated task left no number in szResult"},
         {"2+3", [](TaskRecord& r, int&) { CopyText(r.szAnswer, "6"); },
          "szAnswer is not the rendering of szResult under the settings"},
+        {"2+3", [](TaskRecord& r, int&) { CopyText(r.szTask, "2+a"); }, "a plain task holds letters"},
+        {"NaCl", [](TaskRecord& r, int&) { CopyText(r.szMaths, "Na+35.453"); },
+         "a formula left letters in the evaluated expression"},
+        {"sin(30)", [](TaskRecord& r, int&) { CopyText(r.szTask, "(30)"); },
+         "a task of functions holds no function letter"},
+        {"x^2-5x+6", [](TaskRecord& r, int&) { CopyText(r.szTask, "y^2-5y+6 = 0"); }, "an equation holds no x"},
         {"Xx", [](TaskRecord& r, int&) { CopyText(r.szTask, "XX"); },
          "an unknown symbol did not bring back the task as typed"},
         // Memory 2 and result 5 make 7.
