@@ -9,8 +9,11 @@
 //   5  szMemory
 //   6  szMaths, the previous expression
 // Missing lines leave a field empty; each field takes as many bytes as it holds.
+// The same record with the display settings at their defaults is calculated
+// too: only the shown texts may differ.
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <memory>
 
 #include "calculate.h"
@@ -44,6 +47,20 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     lines.NextOrEmpty(line, length);
     fuzz::FillField(record->szMaths, line, length);
 
-    fuzz::CalculateChecked(*record);
+    // The display settings shape only the shown texts: the same record with
+    // the window's display defaults must calculate the same raw result.
+    auto plain = std::make_unique<TaskRecord>(*record);
+    plain->iNumberMode = kModeAutomatic;
+    plain->iDecimals = 2;
+    plain->bDigitGrouping = 0;
+    plain->bFunctionSeparator = 1;
+    plain->bDecimalComma = 0;
+
+    const int result = fuzz::CalculateChecked(*record);
+    const int plainResult = fuzz::CalculateChecked(*plain);
+    if (plainResult != result || std::strcmp(plain->szResult, record->szResult) != 0 ||
+        std::strcmp(plain->szMemory, record->szMemory) != 0)
+        fuzz::Violation("the display settings changed the raw result", *record, *plain, plainResult,
+                        "record as given", "record with display defaults");
     return 0;
 }
