@@ -45,6 +45,11 @@ if ! cmake --build --preset fuzz -j "$jobs"; then
   exit 1
 fi
 
+# Every string function call checked over its whole argument; undefined
+# behaviour reported with its stack (it already stops the target).
+export ASAN_OPTIONS=${ASAN_OPTIONS:-strict_string_checks=1}
+export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1}
+
 passed=0
 failed=0
 for entry in "${targets[@]}"; do
