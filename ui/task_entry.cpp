@@ -1,0 +1,94 @@
+#include "task_entry.h"
+
+#include <windows.h>
+
+#include "app.h"
+#include "calculate.h"
+#include "display_rules.h"
+#include "history_text.h"
+#include "layout.h"
+#include "resource_ids.h"
+
+namespace {
+
+void ShowQuadraticLabels(int show) {
+    HWND window = App().mainWindow;
+    ShowWindow(GetDlgItem(window, IDC_X1_LABEL), show);
+    ShowWindow(GetDlgItem(window, IDC_X2_LABEL), show);
+}
+
+void ClearInputLine() {
+    HWND input = App().inputLine;
+    SetWindowTextA(input, "");
+    SetFocus(input);
+}
+
+}  // namespace
+
+void ShowRecords() {
+    const AppState& app = App();
+    SetDlgItemTextA(app.mainWindow, IDC_CURRENT_TASK, app.CurrentTask.szTask);
+    SetDlgItemTextA(app.mainWindow, IDC_CURRENT_ANSWER, app.CurrentTask.szAnswer);
+    SetLineTooltip(IDC_CURRENT_TASK, app.CurrentTask.szMaths);
+    SetDlgItemTextA(app.mainWindow, IDC_PREVIOUS_TASK, app.PreviousTask.szTask);
+    SetDlgItemTextA(app.mainWindow, IDC_PREVIOUS_ANSWER, app.PreviousTask.szAnswer);
+    SetLineTooltip(IDC_PREVIOUS_TASK, app.PreviousTask.szMaths);
+}
+
+void EnterTask() {
+    AppState& app = App();
+    if (GetWindowTextLengthA(app.inputLine) > static_cast<int>(kInputLineCapacity)) {
+        SetDlgItemTextA(app.mainWindow, IDC_CURRENT_ANSWER, "Expression is too long !");
+        return;
+    }
+
+    // The panel's moves are undone once: a line thrown away for its leading
+    // "=" keeps iLastStatus at 4, and undoing them again on the next task
+    // would put x2 where x1 belongs.
+    if (app.iLastStatus == kKindQuadratic && app.quadraticPanelOpen) {
+        ShowQuadraticLabels(SW_HIDE);
+        RestoreQuadraticOutput(app.CurrentTask, app.PreviousTask);
+        app.quadraticPanelOpen = false;
+    }
+    app.PreviousTask = app.CurrentTask;
+    GetWindowTextA(app.inputLine, app.CurrentTask.szTask, sizeof app.CurrentTask.szTask);
+    if (app.CurrentTask.szTask[0] == '=') {
+        ClearInputLine();
+        return;
+    }
+
+    int result = CalculateTask(app.CurrentTask);
+    app.iLastStatus = result;
+    if (result == kKindCommand) RepaintIndicatorRow();
+    if (result == kKindQuadratic) {
+        ShowQuadraticLabels(SW_SHOW);
+        OpenQuadraticPanel(app.CurrentTask, app.PreviousTask);
+        app.quadraticPanelOpen = true;
+    }
+    ShowRecords();
+
+    HistoryEntry entry;
+    BuildHistoryEntry(result, app.CurrentTask, app.PreviousTask, app.bTaskNumbering != 0, app.iTaskNumber, entry);
+    if (entry.listText) SendMessageA(app.pastTasks, CB_INSERTSTRING, 0, reinterpret_cast<LPARAM>(entry.listText));
+    SendDlgItemMessageA(app.historyDialog, IDC_HISTORY_TEXT, EM_REPLACESEL, FALSE,
+                        reinterpret_cast<LPARAM>(entry.text));
+    ClearInputLine();
+}
+
+void TakePastTask(int notification) {
+    const AppState& app = App();
+    if (notification == CBN_SELENDOK) {
+        LRESULT index = SendMessageA(app.pastTasks, CB_GETCURSEL, 0, 0);
+        LRESULT length = index == CB_ERR ? CB_ERR : SendMessageA(app.pastTasks, CB_GETLBTEXTLEN, index, 0);
+        // CB_GETLBTEXT takes no buffer size: the length is checked first.
+        char task[kTaskCapacity + 1];
+        if (length != CB_ERR && length <= static_cast<LRESULT>(kTaskCapacity) &&
+            SendMessageA(app.pastTasks, CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(task)) != CB_ERR) {
+            EnableWindow(app.pastTasks, FALSE);
+            SetWindowTextA(app.inputLine, task);
+            EnableWindow(app.pastTasks, TRUE);
+            SendMessageA(app.inputLine, EM_SETSEL, length, length);
+        }
+    }
+    SetFocus(app.inputLine);
+}
