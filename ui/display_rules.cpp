@@ -22,7 +22,9 @@ void RestoreQuadraticOutput(TaskRecord& current, const TaskRecord& previous) {
 
 bool IsIndicatorOn(const TaskRecord& current, int controlId) {
     if (controlId == IDC_MEMORY_INDICATOR) return current.szMemory[0] != 0;
-    if (controlId >= IDC_MODE_AUTO && controlId <= IDC_MODE_FIX) return current.iNumberMode == controlId - IDC_MODE_AUTO;
-    if (controlId >= IDC_ANGLE_RAD && controlId <= IDC_ANGLE_GRAD) return current.iAngleUnit == controlId - IDC_ANGLE_RAD;
+    if (controlId >= IDC_MODE_AUTO && controlId <= IDC_MODE_FIX)
+        return current.iNumberMode == controlId - IDC_MODE_AUTO;
+    if (controlId >= IDC_ANGLE_RAD && controlId <= IDC_ANGLE_GRAD)
+        return current.iAngleUnit == controlId - IDC_ANGLE_RAD;
     return false;
 }

@@ -91,7 +91,7 @@ void ShowHistoryBeside(HWND dialog, HWND mainWindow, int gap) {
     RECT main{};
     GetWindowRect(mainWindow, &main);
     int left = GetSystemMetrics(SM_CXSCREEN) - main.right > kBesideWidth - 1 ? main.right + gap
-                                                                                : main.left - gap - kBesideWidth;
+                                                                             : main.left - gap - kBesideWidth;
     SetWindowPos(dialog, nullptr, left, main.top, kBesideWidth, kBesideHeight + CaptionHeight(), SWP_NOZORDER);
     ShowWindow(dialog, SW_SHOW);
 }

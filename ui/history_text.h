@@ -31,10 +31,10 @@ inline constexpr char kDumpMemoryLabel[] = "\r\nszMemory  = ";
 
 // Room for the longest entry, the debug dump of full records; every entry is
 // built whole, never cut.
-inline constexpr size_t kHistoryEntryCapacity =
-    (sizeof kDumpTaskLabel - 1) + (sizeof kDumpMathsLabel - 1) + (sizeof kDumpResultLabel - 1) +
-    (sizeof kDumpAnswerLabel - 1) + (sizeof kDumpMemoryLabel - 1) + 2 + kTaskCapacity + kMathsCapacity +
-    kResultCapacity + kAnswerCapacity + kMemoryCapacity;
+inline constexpr size_t kHistoryEntryCapacity = (sizeof kDumpTaskLabel - 1) + (sizeof kDumpMathsLabel - 1) +
+                                                (sizeof kDumpResultLabel - 1) + (sizeof kDumpAnswerLabel - 1) +
+                                                (sizeof kDumpMemoryLabel - 1) + 2 + kTaskCapacity + kMathsCapacity +
+                                                kResultCapacity + kAnswerCapacity + kMemoryCapacity;
 
 // The result of CalculateTask that replaces the ordinary entry by the dump.
 inline constexpr int kDebugDumpResult = 20;

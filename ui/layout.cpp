@@ -35,15 +35,18 @@ struct KeySpec {
 // Cell k is control 1000 + k in row k / 6, column k % 6. Keys without a font
 // of their own keep the system's control font.
 constexpr KeySpec kKeypad[36] = {
-    {"a...", kNoFont},    {"sin", kKeyFont13}, {"cos", kKeyFont13}, {"tan", kKeyFont13},
-    {"cot", kKeyFont13},  {"pi", kKeyFont13},  {"ln", kKeyFont13},  {"log", kKeyFont13},
-    {"(", kKeyFont13},    {")", kKeyFont13},   {"(...)", kKeyFont13}, {"1/...", kKeyFont13},
-    {"C", kKeyFont12},    {"7", kNoFont},      {"8", kNoFont},      {"9", kNoFont},
-    {"^", kNoFont},       {"_", kNoFont},      {"MS", kKeyFont12},  {"4", kNoFont},
-    {"5", kNoFont},       {"6", kNoFont},      {"*", kNoFont},      {"/", kNoFont},
-    {"MR", kKeyFont12},   {"1", kNoFont},      {"2", kNoFont},      {"3", kNoFont},
-    {"+", kNoFont},       {"-", kKeyFont20},   {"M+", kKeyFont12},  {"0", kNoFont},
-    {".", kNoFont},       {"E", kNoFont},      {"=", kNoFont},      {"", kNoFont},
+    /* row 0 */ {"a...", kNoFont}, {"sin", kKeyFont13}, {"cos", kKeyFont13},
+                {"tan", kKeyFont13}, {"cot", kKeyFont13}, {"pi", kKeyFont13},
+    /* row 1 */ {"ln", kKeyFont13}, {"log", kKeyFont13}, {"(", kKeyFont13},
+                {")", kKeyFont13}, {"(...)", kKeyFont13}, {"1/...", kKeyFont13},
+    /* row 2 */ {"C", kKeyFont12}, {"7", kNoFont}, {"8", kNoFont},
+                {"9", kNoFont}, {"^", kNoFont}, {"_", kNoFont},
+    /* row 3 */ {"MS", kKeyFont12}, {"4", kNoFont}, {"5", kNoFont},
+                {"6", kNoFont}, {"*", kNoFont}, {"/", kNoFont},
+    /* row 4 */ {"MR", kKeyFont12}, {"1", kNoFont}, {"2", kNoFont},
+                {"3", kNoFont}, {"+", kNoFont}, {"-", kKeyFont20},
+    /* row 5 */ {"M+", kKeyFont12}, {"0", kNoFont}, {".", kNoFont},
+                {"E", kNoFont}, {"=", kNoFont}, {"", kNoFont},
 };
 
 struct KeyTip {

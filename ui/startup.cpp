@@ -69,9 +69,9 @@ bool StartZentrabel(HINSTANCE instance, int showCommand) {
     int height = kFullHeight + CaptionHeight();
     int left = GetSystemMetrics(SM_CXSCREEN) / 2 - kWindowWidth / 2;
     int top = GetSystemMetrics(SM_CYSCREEN) / 2 - height / 2;
-    app.mainWindow = CreateWindowExA(WS_EX_STATICEDGE, kClassName, "Zentrabel",
-                                     WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, left, top, kWindowWidth, height,
-                                     nullptr, nullptr, instance, nullptr);
+    app.mainWindow =
+        CreateWindowExA(WS_EX_STATICEDGE, kClassName, "Zentrabel", WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, left, top,
+                        kWindowWidth, height, nullptr, nullptr, instance, nullptr);
     if (!app.mainWindow) {
         ShowFailure("Window Creation Failed!");
         return false;

@@ -8,6 +8,7 @@
 #include "history_text.h"
 #include "layout.h"
 #include "resource_ids.h"
+#include "text.h"
 
 namespace {
 
@@ -51,11 +52,15 @@ void EnterTask() {
         app.quadraticPanelOpen = false;
     }
     app.PreviousTask = app.CurrentTask;
-    GetWindowTextA(app.inputLine, app.CurrentTask.szTask, sizeof app.CurrentTask.szTask);
-    if (app.CurrentTask.szTask[0] == '=') {
+    // A line thrown away for its leading "=" never reaches the record, so it
+    // is not shown later as the task of an answer it did not give.
+    char task[kTaskCapacity + 1];
+    GetWindowTextA(app.inputLine, task, sizeof task);
+    if (task[0] == '=') {
         ClearInputLine();
         return;
     }
+    CopyText(app.CurrentTask.szTask, task);
 
     int result = CalculateTask(app.CurrentTask);
     app.iLastStatus = result;

@@ -25,11 +25,11 @@ TEST(QuadraticPanel, OpensAndRestores) {
     struct Row {
         const char* task;
         int decimalComma;
-        const char* equation;     // previous.szTask while the panel is open
-        const char* x1Result;     // previous.szResult: x1 with a decimal point
-        const char* x1Answer;     // previous.szAnswer
-        const char* x2Answer;     // current.szAnswer
-        const char* x1Maths;      // current.szMaths once restored
+        const char* equation;  // previous.szTask while the panel is open
+        const char* x1Result;  // previous.szResult: x1 with a decimal point
+        const char* x1Answer;  // previous.szAnswer
+        const char* x2Answer;  // current.szAnswer
+        const char* x1Maths;   // current.szMaths once restored
     };
     const Row rows[] = {
         {"x^2-5x+6", 0, "x^2-5x+6 = 0", "2", "2", "3", "2"},
