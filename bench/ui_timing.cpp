@@ -1,13 +1,19 @@
-// Times the real main window under the platform it runs on (Wine or Windows):
+// Times the real main window on the platform it runs on (Wine or Windows):
 //   start-up: from entering main to the first painted window, through the
-//             program's own start-up code;
+//             program's own start-up code, in fresh processes (the first
+//             window of a process pays for loading fonts, themes and classes);
 //   append:   one task through the "=" road with 10,000 entries already in
-//             the history and the past-tasks list, hidden and shown history.
-// Prints the times; asserts nothing. Run: scripts/wine-run.sh ui_timing.exe
+//             the history and the past-tasks list, with the Task History
+//             dialog hidden and shown.
+// Prints the times; asserts nothing.
+//   scripts/wine-run.sh build/mingw/ui/ui_timing.exe [STARTS]
 #include <windows.h>
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
 #include <vector>
 
 #include "app.h"
@@ -41,44 +47,74 @@ void Enter(HWND main, HWND input, const char* task) {
     SendMessageA(main, WM_COMMAND, IDC_EQUALS, 0);
 }
 
-// Times `count` appends; prints the median and the slowest.
+void PrintSpread(const char* label, std::vector<double> times) {
+    std::sort(times.begin(), times.end());
+    std::printf("%s: fastest %.1f ms, median %.1f ms, slowest %.1f ms over %zu\n", label, times.front(),
+                times[times.size() / 2], times.back(), times.size());
+}
+
+// Times `count` appends one by one.
 void TimeAppends(const char* label, HWND main, HWND input, int count) {
     std::vector<double> times;
     for (int i = 0; i < count; ++i) {
         LARGE_INTEGER before = Now();
         Enter(main, input, "CuSO4*5H2O+sin(30)");
-        LARGE_INTEGER after = Now();
-        times.push_back(Milliseconds(before, after));
+        times.push_back(Milliseconds(before, Now()));
         Pump();
     }
-    std::sort(times.begin(), times.end());
-    std::printf("append (%s): median %.3f ms, slowest %.3f ms over %d tasks\n", label, times[times.size() / 2],
-                times.back(), count);
+    PrintSpread(label, times);
+}
+
+// A child run: starts the window once and hands the time back in tenths of
+// a millisecond as its exit code.
+int StartOnce(LARGE_INTEGER entered) {
+    if (!StartZentrabel(GetModuleHandleA(nullptr), SW_SHOWNORMAL)) return 0;
+    return static_cast<int>(10.0 * Milliseconds(entered, Now()));
+}
+
+double TimeFreshStart() {
+    char self[MAX_PATH];
+    GetModuleFileNameA(nullptr, self, sizeof self);
+    std::string command = std::string("\"") + self + "\" --start-once";
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process)) {
+        return -1;
+    }
+    WaitForSingleObject(process.hProcess, 60000);
+    DWORD code = 0;
+    GetExitCodeProcess(process.hProcess, &code);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    return code / 10.0;
 }
 
 }  // namespace
 
-int main() {
+int main(int argc, char** argv) {
     LARGE_INTEGER entered = Now();
-    if (!StartZentrabel(GetModuleHandleA(nullptr), SW_SHOWNORMAL)) return 1;
-    LARGE_INTEGER painted = Now();
-    Pump();
-    LARGE_INTEGER settled = Now();
-    std::printf("start-up: first painted window %.1f ms after entering main (queue empty at %.1f ms)\n",
-                Milliseconds(entered, painted), Milliseconds(entered, settled));
+    if (argc > 1 && std::strcmp(argv[1], "--start-once") == 0) return StartOnce(entered);
 
+    int starts = argc > 1 ? std::max(1, std::atoi(argv[1])) : 10;
+    std::vector<double> fresh;
+    for (int i = 0; i < starts; ++i) fresh.push_back(TimeFreshStart());
+    PrintSpread("start-up to first painted window, fresh process", fresh);
+
+    if (!StartZentrabel(GetModuleHandleA(nullptr), SW_SHOWNORMAL)) return 1;
     HWND main = App().mainWindow;
     HWND input = App().inputLine;
     LARGE_INTEGER fillStart = Now();
     for (int i = 0; i < 10000; ++i) Enter(main, input, (i % 2) ? "2H2O" : "x^2-5x+6");
     Pump();
-    std::printf("filled 10,000 entries in %.0f ms; history text %d characters\n", Milliseconds(fillStart, Now()),
+    std::printf("filled 10,000 entries in %.1f s; history text %d characters\n",
+                Milliseconds(fillStart, Now()) / 1000.0,
                 GetWindowTextLengthA(GetDlgItem(App().historyDialog, IDC_HISTORY_TEXT)));
 
-    TimeAppends("history hidden", main, input, 50);
+    TimeAppends("append, history hidden", main, input, 50);
     SendMessageA(main, WM_COMMAND, IDM_VIEW_HISTORY, 0);
     Pump();
-    TimeAppends("history shown", main, input, 50);
+    TimeAppends("append, history shown", main, input, 50);
 
     DestroyWindow(main);
     Pump();
