@@ -68,6 +68,23 @@ TEST(Startup, TimeToFirstPaintedWindow) {
     UnregisterClassA("myWindowClass", GetModuleHandleA(nullptr));
 }
 
+using Lifetime = MainWindowTest;
+
+TEST_F(Lifetime, ExitEndsTheMessageLoop) {
+    PostMessageA(Main(), WM_COMMAND, IDM_EXIT, 0);
+    EXPECT_EQ(RunMessageLoop(), 0);
+    // The close request destroyed the main window, and with it the dialog.
+    EXPECT_FALSE(IsWindow(Main()));
+    EXPECT_FALSE(IsWindow(HistoryDialog()));
+}
+
+TEST_F(Lifetime, FocusGoesToTheInputLine) {
+    SetFocus(Control(IDC_EQUALS));
+    ASSERT_EQ(GetFocus(), Control(IDC_EQUALS));
+    SetFocus(Main());
+    EXPECT_EQ(GetFocus(), Input());
+}
+
 struct ProcessSearch {
     DWORD process;
     HWND found;
