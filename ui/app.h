@@ -29,6 +29,15 @@ struct AppState {
     HWND pastTasks;
     HWND inputLine;
     HWND copyBuffer;
+    // Controls the road of every task writes to, kept so that no lookup by
+    // id is needed on it.
+    HWND historyText;
+    HWND previousTaskLine;
+    HWND currentTaskLine;
+    HWND previousAnswerLine;
+    HWND currentAnswerLine;
+    HWND x1Label;
+    HWND x2Label;
     HACCEL accelerators;
     HBRUSH backgroundBrush;
     HFONT fonts[kFontSlotCount];

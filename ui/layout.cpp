@@ -186,6 +186,27 @@ void CreateToolbar(HWND window) {
     ShowWindow(app.toolbar, SW_SHOW);
 }
 
+// Where a display static's handle is kept, or nullptr.
+HWND* KeptHandle(int id) {
+    AppState& app = App();
+    switch (id) {
+    case IDC_PREVIOUS_TASK:
+        return &app.previousTaskLine;
+    case IDC_CURRENT_TASK:
+        return &app.currentTaskLine;
+    case IDC_PREVIOUS_ANSWER:
+        return &app.previousAnswerLine;
+    case IDC_CURRENT_ANSWER:
+        return &app.currentAnswerLine;
+    case IDC_X1_LABEL:
+        return &app.x1Label;
+    case IDC_X2_LABEL:
+        return &app.x2Label;
+    default:
+        return nullptr;
+    }
+}
+
 void CreateKeypad(HWND window) {
     for (int k = 0; k < 36; ++k) {
         int row = k / 6;
@@ -245,6 +266,7 @@ void CreateMainControls(HWND window) {
                                 spec.x, spec.y, spec.width, spec.height, window, spec.id);
         SetFont(line, spec.font);
         if (spec.tip) AddTool(line, spec.tip);
+        if (HWND* kept = KeptHandle(spec.id)) *kept = line;
     }
 
     app.pastTasks = MakeControl(0, "combobox", nullptr, WS_VISIBLE | CBS_DROPDOWNLIST | WS_VSCROLL, 7, 120, 270,
@@ -290,13 +312,13 @@ HBRUSH ColorControl(HDC dc, HWND control) {
     return app.backgroundBrush;
 }
 
-void SetLineTooltip(int lineId, const char* text) {
+void SetLineTooltip(HWND line, const char* text) {
     AppState& app = App();
     if (!app.tooltip) return;
     TOOLINFOA tool{};
     tool.cbSize = sizeof tool;
     tool.hwnd = app.mainWindow;
-    tool.uId = reinterpret_cast<UINT_PTR>(GetDlgItem(app.mainWindow, lineId));
+    tool.uId = reinterpret_cast<UINT_PTR>(line);
     tool.lpszText = const_cast<char*>(text);
     SendMessageA(app.tooltip, TTM_UPDATETIPTEXTA, 0, reinterpret_cast<LPARAM>(&tool));
 }

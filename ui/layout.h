@@ -26,8 +26,8 @@ HBRUSH ColorControl(HDC dc, HWND control);
 // button has none).
 const char* ToolbarTooltip(int command);
 
-// Sets the tooltip text of a display line (1110 or 1111).
-void SetLineTooltip(int lineId, const char* text);
+// Sets the tooltip text of a task line (1110 or 1111).
+void SetLineTooltip(HWND line, const char* text);
 
 // Has the indicators from `firstId` to `lastId` drawn again, so their colours
 // follow CurrentTask.

@@ -42,7 +42,7 @@ void WriteBanner() {
     char banner[kBannerCapacity + 1];
     BuildBanner(local, banner);
 
-    HWND history = GetDlgItem(App().historyDialog, IDC_HISTORY_TEXT);
+    HWND history = App().historyText;
     SendMessageA(history, EM_SETLIMITTEXT, 0, 0);
     SetWindowTextA(history, banner);
     LRESULT end = GetWindowTextLengthA(history);
@@ -89,6 +89,7 @@ bool StartZentrabel(HINSTANCE instance, int showCommand) {
         DestroyWindow(app.mainWindow);
         return false;
     }
+    app.historyText = GetDlgItem(app.historyDialog, IDC_HISTORY_TEXT);
 
     WriteBanner();
     ReadSettingsAtStartup(app.mainWindow, app.inputLine);

@@ -7,15 +7,13 @@
 #include "display_rules.h"
 #include "history_text.h"
 #include "layout.h"
-#include "resource_ids.h"
 #include "text.h"
 
 namespace {
 
 void ShowQuadraticLabels(int show) {
-    HWND window = App().mainWindow;
-    ShowWindow(GetDlgItem(window, IDC_X1_LABEL), show);
-    ShowWindow(GetDlgItem(window, IDC_X2_LABEL), show);
+    ShowWindow(App().x1Label, show);
+    ShowWindow(App().x2Label, show);
 }
 
 void ClearInputLine() {
@@ -28,18 +26,18 @@ void ClearInputLine() {
 
 void ShowRecords() {
     const AppState& app = App();
-    SetDlgItemTextA(app.mainWindow, IDC_CURRENT_TASK, app.CurrentTask.szTask);
-    SetDlgItemTextA(app.mainWindow, IDC_CURRENT_ANSWER, app.CurrentTask.szAnswer);
-    SetLineTooltip(IDC_CURRENT_TASK, app.CurrentTask.szMaths);
-    SetDlgItemTextA(app.mainWindow, IDC_PREVIOUS_TASK, app.PreviousTask.szTask);
-    SetDlgItemTextA(app.mainWindow, IDC_PREVIOUS_ANSWER, app.PreviousTask.szAnswer);
-    SetLineTooltip(IDC_PREVIOUS_TASK, app.PreviousTask.szMaths);
+    SetWindowTextA(app.currentTaskLine, app.CurrentTask.szTask);
+    SetWindowTextA(app.currentAnswerLine, app.CurrentTask.szAnswer);
+    SetLineTooltip(app.currentTaskLine, app.CurrentTask.szMaths);
+    SetWindowTextA(app.previousTaskLine, app.PreviousTask.szTask);
+    SetWindowTextA(app.previousAnswerLine, app.PreviousTask.szAnswer);
+    SetLineTooltip(app.previousTaskLine, app.PreviousTask.szMaths);
 }
 
 void EnterTask() {
     AppState& app = App();
     if (GetWindowTextLengthA(app.inputLine) > static_cast<int>(kInputLineCapacity)) {
-        SetDlgItemTextA(app.mainWindow, IDC_CURRENT_ANSWER, "Expression is too long !");
+        SetWindowTextA(app.currentAnswerLine, "Expression is too long !");
         return;
     }
 
@@ -75,8 +73,7 @@ void EnterTask() {
     HistoryEntry entry;
     BuildHistoryEntry(result, app.CurrentTask, app.PreviousTask, app.bTaskNumbering != 0, app.iTaskNumber, entry);
     if (entry.listText) SendMessageA(app.pastTasks, CB_INSERTSTRING, 0, reinterpret_cast<LPARAM>(entry.listText));
-    SendDlgItemMessageA(app.historyDialog, IDC_HISTORY_TEXT, EM_REPLACESEL, FALSE,
-                        reinterpret_cast<LPARAM>(entry.text));
+    SendMessageA(app.historyText, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(entry.text));
     ClearInputLine();
 }
 
