@@ -170,6 +170,8 @@ void CreateToolbar(HWND window) {
         return;
     }
     SendMessageA(app.toolbar, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
+    // 32-bit colour: the standard images come with an alpha channel on some
+    // systems (Wine), and a 4-bit list would lose their mask to black.
     gToolbarImages = ImageList_Create(16, 16, ILC_COLOR32 | ILC_MASK, 13, 0);
     SendMessageA(app.toolbar, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(gToolbarImages));
     SendMessageA(app.toolbar, TB_LOADIMAGES, IDB_STD_SMALL_COLOR, reinterpret_cast<LPARAM>(HINST_COMMCTRL));
