@@ -206,13 +206,13 @@ TEST_F(TaskHistory, AboutDialogOpensAndCloses) {
     const Row rows[] = {
         {"Close button",
          [](HWND dialog, std::string& seen) {
-             seen = WindowText(GetDlgItem(dialog, IDOK));
-             for (const std::string& text : ChildTexts(dialog, "Static")) seen += "|" + text;
+             seen = WindowText(GetDlgItem(dialog, IDOK)) + "|";
+             for (const std::string& text : ChildTexts(dialog, "Static")) seen += text + "|";
              SendMessageA(GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0);
          }},
         {"close box",
          [](HWND dialog, std::string& seen) {
-             seen = WindowText(GetDlgItem(dialog, IDOK));
+             seen = WindowText(GetDlgItem(dialog, IDOK)) + "|";
              SendMessageA(dialog, WM_SYSCOMMAND, SC_CLOSE, 0);
          }},
     };
@@ -220,22 +220,13 @@ TEST_F(TaskHistory, AboutDialogOpensAndCloses) {
         SCOPED_TRACE(row.name);
         std::string seen;
         WhileModal(Main(), IDM_ABOUT, "About Zentrabel", row.act, seen);
-        EXPECT_EQ(seen.substr(0, 6), "&Close");
+        EXPECT_EQ(seen.substr(0, 7), "&Close|");
         EXPECT_EQ(FindThreadWindow(GetCurrentThreadId(), "#32770", "About Zentrabel"), nullptr);
+        if (&row == &rows[0]) {
+            EXPECT_NE(seen.find("|Zentrabel|"), std::string::npos) << seen;
+            EXPECT_NE(seen.find("|Version: "), std::string::npos) << seen;
+        }
     }
-}
-
-TEST_F(TaskHistory, AboutDialogNamesTheVersion) {
-    std::string seen;
-    WhileModal(
-        Main(), IDM_ABOUT, "About Zentrabel",
-        [](HWND dialog, std::string& texts) {
-            for (const std::string& text : ChildTexts(dialog, "Static")) texts += text + "|";
-            SendMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
-        },
-        seen);
-    EXPECT_NE(seen.find("Zentrabel|"), std::string::npos) << seen;
-    EXPECT_NE(seen.find("Version: "), std::string::npos) << seen;
 }
 
 }  // namespace
