@@ -1,0 +1,68 @@
+// Helpers for the tests of the real main window: each test starts the window
+// through the program's own start-up code and drives it only through what a
+// user or another program can do (command messages, text in the input line,
+// clicks, messages the system itself sends) and reads back what is shown.
+#pragma once
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+// Finds a top-level window of `thread` by class and, when given, title.
+HWND FindThreadWindow(DWORD thread, const char* className, const char* title);
+
+// The text of a window, read with WM_GETTEXT.
+std::string WindowText(HWND window);
+
+// Texts of the child windows of `parent` with this class.
+std::vector<std::string> ChildTexts(HWND parent, const char* className);
+
+// Position and size of a child window in its parent's client area.
+struct Placement {
+    int x, y, width, height;
+    bool operator==(const Placement&) const = default;
+};
+Placement PlacementOf(HWND child);
+std::ostream& operator<<(std::ostream& out, const Placement& placement);
+
+// Runs the posted and sent messages of this thread through the program's own
+// message routing until the queue is empty.
+void Pump();
+
+class MainWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    HWND Main() const { return main_; }
+    HWND Control(int id) const { return GetDlgItem(main_, id); }
+    HWND PastTasks() const;
+    HWND Input() const;
+    HWND HistoryDialog() const { return history_; }
+    HWND HistoryEdit() const;
+
+    std::string Text(int id) const { return WindowText(Control(id)); }
+    std::string InputText() const { return WindowText(Input()); }
+    std::string History() const { return WindowText(HistoryEdit()); }
+    // The history after its banner.
+    std::string Entries() const;
+    std::vector<std::string> PastTaskList() const;
+    // The tooltip text of a control of the main window.
+    std::string Tooltip(int id) const;
+    // The text colour the main window gives a static control.
+    COLORREF TextColour(int id) const;
+    bool Visible(int id) const { return IsWindowVisible(Control(id)) != FALSE; }
+
+    void Type(const std::string& text) { SetWindowTextA(Input(), text.c_str()); }
+    void Command(int id) { SendMessageA(main_, WM_COMMAND, id, 0); }
+    void Click(HWND button) { SendMessageA(button, BM_CLICK, 0, 0); }
+    // Types a task and clicks the "=" key.
+    void Enter(const std::string& task);
+
+private:
+    HWND main_ = nullptr;
+    HWND history_ = nullptr;
+};

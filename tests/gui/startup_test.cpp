@@ -1,0 +1,154 @@
+// Start-up failures, the start-up time and the program itself end to end.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <string>
+#include <thread>
+
+#include "gui_support.h"
+#include "resource_ids.h"
+#include "startup.h"
+
+namespace {
+
+TEST(Startup, RegistrationFailureIsReported) {
+    HINSTANCE instance = GetModuleHandleA(nullptr);
+    WNDCLASSA taken{};
+    taken.lpfnWndProc = DefWindowProcA;
+    taken.hInstance = instance;
+    taken.lpszClassName = "myWindowClass";
+    ASSERT_TRUE(RegisterClassA(&taken));
+
+    DWORD gui = GetCurrentThreadId();
+    std::string caption, texts;
+    std::thread helper([&] {
+        for (int i = 0; i < 500; ++i) {
+            if (HWND box = FindThreadWindow(gui, "#32770", "Error!")) {
+                caption = WindowText(box);
+                for (const std::string& text : ChildTexts(box, "Static")) texts += text + "|";
+                PostMessageA(box, WM_COMMAND, IDOK, 0);
+                return;
+            }
+            Sleep(10);
+        }
+    });
+    bool started = StartZentrabel(instance, SW_SHOWNORMAL);
+    helper.join();
+    UnregisterClassA("myWindowClass", instance);
+
+    EXPECT_FALSE(started);
+    EXPECT_EQ(caption, "Error!");
+    EXPECT_NE(texts.find("Window Registration Failed!|"), std::string::npos) << texts;
+    EXPECT_EQ(FindThreadWindow(gui, "myWindowClass", nullptr), nullptr);
+}
+
+// Reports the time from the start-up call to the painted window; the program
+// enters the same call first thing in WinMain.
+TEST(Startup, TimeToFirstPaintedWindow) {
+    LARGE_INTEGER frequency, before, after;
+    QueryPerformanceFrequency(&frequency);
+    QueryPerformanceCounter(&before);
+    ASSERT_TRUE(StartZentrabel(GetModuleHandleA(nullptr), SW_SHOWNORMAL));
+    QueryPerformanceCounter(&after);
+    double ms =
+        1000.0 * static_cast<double>(after.QuadPart - before.QuadPart) / static_cast<double>(frequency.QuadPart);
+    std::printf("start-up to first painted window: %.1f ms\n", ms);
+    RecordProperty("startup_ms", static_cast<int>(ms + 0.5));
+    HWND main = FindThreadWindow(GetCurrentThreadId(), "myWindowClass", "Zentrabel");
+    ASSERT_NE(main, nullptr);
+    EXPECT_TRUE(IsWindowVisible(main));
+    RECT update{};
+    EXPECT_FALSE(GetUpdateRect(main, &update, FALSE));
+    DestroyWindow(main);
+    MSG message;
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+    }
+    UnregisterClassA("myWindowClass", GetModuleHandleA(nullptr));
+}
+
+using Lifetime = MainWindowTest;
+
+TEST_F(Lifetime, ExitEndsTheMessageLoop) {
+    PostMessageA(Main(), WM_COMMAND, IDM_EXIT, 0);
+    EXPECT_EQ(RunMessageLoop(), 0);
+    // The close request destroyed the main window, and with it the dialog.
+    EXPECT_FALSE(IsWindow(Main()));
+    EXPECT_FALSE(IsWindow(HistoryDialog()));
+}
+
+TEST_F(Lifetime, FocusGoesToTheInputLine) {
+    SetFocus(Control(IDC_EQUALS));
+    ASSERT_EQ(GetFocus(), Control(IDC_EQUALS));
+    SetFocus(Main());
+    EXPECT_EQ(GetFocus(), Input());
+}
+
+struct ProcessSearch {
+    DWORD process;
+    HWND found;
+};
+
+BOOL CALLBACK MatchProcessWindow(HWND window, LPARAM data) {
+    auto* search = reinterpret_cast<ProcessSearch*>(data);
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    char className[64];
+    GetClassNameA(window, className, sizeof className);
+    if (process != search->process || lstrcmpA(className, "myWindowClass") != 0 || !IsWindowVisible(window)) {
+        return TRUE;
+    }
+    search->found = window;
+    return FALSE;
+}
+
+std::string ProgramPath() {
+    char path[MAX_PATH];
+    DWORD length = GetModuleFileNameA(nullptr, path, sizeof path);
+    std::string text(path, length);
+    text.resize(text.find_last_of("\\/") + 1);
+    text += ZBL_PROGRAM_FROM_TESTS;
+    for (char& c : text) {
+        if (c == '/') c = '\\';
+    }
+    return text;
+}
+
+TEST(Program, CalculatesATaskEndToEnd) {
+    std::string program = ProgramPath();
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    ASSERT_TRUE(
+        CreateProcessA(program.c_str(), nullptr, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
+        << program;
+    WaitForInputIdle(process.hProcess, 10000);
+    ProcessSearch search{process.dwProcessId, nullptr};
+    for (int i = 0; i < 500 && !search.found; ++i) {
+        EnumWindows(MatchProcessWindow, reinterpret_cast<LPARAM>(&search));
+        if (!search.found) Sleep(20);
+    }
+    HWND main = search.found;
+    EXPECT_NE(main, nullptr);
+    if (main) {
+        EXPECT_EQ(WindowText(main), "Zentrabel");
+        HWND input = GetDlgItem(GetDlgItem(main, IDC_PAST_TASKS), IDC_INPUT_LINE);
+        ASSERT_NE(input, nullptr);
+        SendMessageA(input, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("2H2O+3"));
+        SendMessageA(GetDlgItem(main, IDC_EQUALS), BM_CLICK, 0, 0);
+        EXPECT_EQ(WindowText(GetDlgItem(main, IDC_CURRENT_TASK)), "2H2O+3");
+        EXPECT_EQ(WindowText(GetDlgItem(main, IDC_CURRENT_ANSWER)), "39.03056");
+        EXPECT_EQ(WindowText(input), "");
+        PostMessageA(main, WM_CLOSE, 0, 0);
+    }
+    EXPECT_EQ(WaitForSingleObject(process.hProcess, 10000), WAIT_OBJECT_0);
+    DWORD exitCode = 1;
+    GetExitCodeProcess(process.hProcess, &exitCode);
+    EXPECT_EQ(exitCode, 0u);
+    if (exitCode == STILL_ACTIVE) TerminateProcess(process.hProcess, 1);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+}
+
+}  // namespace

@@ -1,0 +1,70 @@
+// The process-wide state of the Windows program: the two records every
+// calculation runs on, the view flags and counters, and the windows and GDI
+// objects that live as long as the main window. One instance, reset at each
+// start-up; only the GUI thread touches it.
+#pragma once
+
+#include <windows.h>
+
+#include "task_record.h"
+
+// The fonts of the main window's controls (the font table of the layout).
+enum FontSlot {
+    kKeyFont13,
+    kKeyFont12,
+    kKeyFont20,
+    kIndicatorFont,
+    kTaskFont,
+    kAnswerFont,
+    kInputFont,
+    kFontSlotCount,
+};
+
+struct AppState {
+    HINSTANCE instance;
+    HWND mainWindow;
+    HWND historyDialog;
+    HWND toolbar;
+    HWND tooltip;
+    HWND pastTasks;
+    HWND inputLine;
+    HWND copyBuffer;
+    // Controls the road of every task writes to, kept so that no lookup by
+    // id is needed on it.
+    HWND historyText;
+    HWND previousTaskLine;
+    HWND currentTaskLine;
+    HWND previousAnswerLine;
+    HWND currentAnswerLine;
+    HWND x1Label;
+    HWND x2Label;
+    HACCEL accelerators;
+    HBRUSH backgroundBrush;
+    HFONT fonts[kFontSlotCount];
+
+    // Horizontal gap between the main window and a window placed beside it.
+    int iWindowGap;
+    // View flags, 0 or 1.
+    int bDisplayOnly;
+    int bAlwaysOnTop;
+    int bHistoryVisible;
+    int bTaskNumbering;
+    // Number of the next numbered history entry.
+    int iTaskNumber;
+    // Result of CalculateTask for the last task entered; 4 while the
+    // quadratic panel is shown.
+    int iLastStatus;
+    // Whether the quadratic panel's moves are still in the records; see
+    // EnterTask for why this is kept apart from iLastStatus.
+    bool quadraticPanelOpen;
+    // Inverse mode of the keypad: ' ' off, 'a' on.
+    char cInversePrefix;
+
+    TaskRecord CurrentTask;
+    TaskRecord PreviousTask;
+};
+
+AppState& App();
+
+// Puts every field to its start-up value and keeps `instance`.
+void ResetAppState(HINSTANCE instance);

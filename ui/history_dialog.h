@@ -1,0 +1,21 @@
+// The Task History dialog: the modeless window whose edit control (4005)
+// holds the history text. Its Save, Print and Copy buttons send the main
+// window the commands 2003, 2005 and 2106; Hide and the close box hide it and
+// clear the visible flag. It is created once and never destroyed by the user.
+#pragma once
+
+#include <windows.h>
+
+struct HistoryDialogData {
+    HWND owner;        // the main window, which receives the forwarded commands
+    int* visibleFlag;  // bHistoryVisible, cleared when the dialog hides itself
+};
+
+// Creates the dialog hidden from template 4000, owned by `owner`. `data` must
+// outlive the dialog. Returns nullptr when the dialog cannot be created.
+HWND CreateHistoryDialog(HINSTANCE instance, HWND owner, HistoryDialogData* data);
+
+// Shows the dialog beside the main window, at its top edge, 288 pixels wide
+// and as high as the full main window: on its right `gap` pixels away, or on
+// its left when fewer than 288 pixels remain on the right of the screen.
+void ShowHistoryBeside(HWND dialog, HWND mainWindow, int gap);

@@ -1,0 +1,61 @@
+// The texts that the window writes into the history: the banner that opens it
+// and one entry per calculation. Platform-free; the window inserts them into
+// the history edit control unchanged.
+#pragma once
+
+#include <cstddef>
+#include <ctime>
+
+#include "task_record.h"
+
+// The date and time of the banner: "%B %d, %Y  %X" takes at most this many
+// characters.
+inline constexpr size_t kDateTextCapacity = 80;
+
+inline constexpr char kBannerHead[] = "\r\n\t== Zentrabel ==\r\n\t";
+inline constexpr char kBannerTail[] = "\r\n\r\n";
+inline constexpr size_t kBannerCapacity = sizeof kBannerHead - 1 + kDateTextCapacity + sizeof kBannerTail - 1;
+
+// Writes the banner for the time `when`: the head, the date as strftime's
+// "%B %d, %Y  %X" in the C locale (so "March 05, 2014  09:41:07"), the tail.
+// A date that does not fit its 80 characters is left out, never cut.
+void BuildBanner(const std::tm& when, char (&banner)[kBannerCapacity + 1]);
+
+// The labels of the debug dump that the command line #20 writes instead of an
+// ordinary entry, quoted exactly with their runs of spaces.
+inline constexpr char kDumpTaskLabel[] = "\r\nszTask     = ";
+inline constexpr char kDumpMathsLabel[] = "\r\nszMaths = ";
+inline constexpr char kDumpResultLabel[] = "\r\nszResult   = ";
+inline constexpr char kDumpAnswerLabel[] = "\r\nszAnswer  = ";
+inline constexpr char kDumpMemoryLabel[] = "\r\nszMemory  = ";
+
+// Room for the longest entry, the debug dump of full records; every entry is
+// built whole, never cut.
+inline constexpr size_t kHistoryEntryCapacity = (sizeof kDumpTaskLabel - 1) + (sizeof kDumpMathsLabel - 1) +
+                                                (sizeof kDumpResultLabel - 1) + (sizeof kDumpAnswerLabel - 1) +
+                                                (sizeof kDumpMemoryLabel - 1) + 2 + kTaskCapacity + kMathsCapacity +
+                                                kResultCapacity + kAnswerCapacity + kMemoryCapacity;
+
+// The result of CalculateTask that replaces the ordinary entry by the dump.
+inline constexpr int kDebugDumpResult = 20;
+
+struct HistoryEntry {
+    char text[kHistoryEntryCapacity + 1];
+    // The task that goes to the top of the past-tasks list, or nullptr. Points
+    // into the records handed to BuildHistoryEntry.
+    const char* listText;
+};
+
+// Builds the entry for a calculation that CalculateTask answered with
+// `result`, from the records as the display shows them:
+//   a task in current.szTask:  prefix, szTask, " = ", szAnswer, CR LF
+//   no task and result 4:      prefix, previous.szTask (the equation),
+//                              "\r\nx1 = \t", previous.szAnswer,
+//                              "\r\nx2 = \t", current.szAnswer, CR LF
+//   no task otherwise:         CR LF alone (no number is used)
+// The prefix is "\r\n<n>. \t" with n = taskNumber when numbering is on (and
+// taskNumber then grows by one, stopping at the largest int), otherwise CR LF.
+// Result 20 replaces the text by the debug dump of `current`; its number is
+// used up all the same.
+void BuildHistoryEntry(int result, const TaskRecord& current, const TaskRecord& previous, bool numbering,
+                       int& taskNumber, HistoryEntry& entry);

@@ -1,0 +1,140 @@
+#include "main_window.h"
+
+#include <commctrl.h>
+
+#include "about_dialog.h"
+#include "app.h"
+#include "history_dialog.h"
+#include "layout.h"
+#include "resource_ids.h"
+#include "task_entry.h"
+
+namespace {
+
+// One command as the main window receives it.
+struct Command {
+    HWND window;
+    int id;
+    int notification;
+    HWND control;
+};
+
+using CommandHandler = LRESULT (*)(const Command&);
+
+LRESULT DoEquals(const Command&) {
+    EnterTask();
+    return 0;
+}
+
+LRESULT DoPastTasks(const Command& command) {
+    TakePastTask(command.notification);
+    return 0;
+}
+
+LRESULT DoExit(const Command& command) {
+    PostMessageA(command.window, WM_CLOSE, 0, 0);
+    return 0;
+}
+
+LRESULT DoViewHistory(const Command&) {
+    AppState& app = App();
+    if (IsWindowVisible(app.historyDialog)) {
+        ShowWindow(app.historyDialog, SW_HIDE);
+        app.bHistoryVisible = 0;
+        return 0;
+    }
+    ShowHistoryBeside(app.historyDialog, app.mainWindow, app.iWindowGap);
+    app.bHistoryVisible = 1;
+    SetFocus(app.inputLine);
+    return 0;
+}
+
+LRESULT DoTaskNumbering(const Command&) {
+    App().bTaskNumbering = !App().bTaskNumbering;
+    return 0;
+}
+
+LRESULT DoAbout(const Command& command) {
+    RunAboutDialog(App().instance, command.window);
+    return 0;
+}
+
+struct CommandEntry {
+    int first;
+    int last;
+    CommandHandler handler;
+};
+
+// Command numbers without an entry are ignored.
+constexpr CommandEntry kCommands[] = {
+    {IDC_EQUALS, IDC_EQUALS, DoEquals},
+    {IDC_PAST_TASKS, IDC_PAST_TASKS, DoPastTasks},
+    {IDM_EXIT, IDM_EXIT, DoExit},
+    {IDM_VIEW_HISTORY, IDM_VIEW_HISTORY, DoViewHistory},
+    {IDM_TASK_NUMBERING, IDM_TASK_NUMBERING, DoTaskNumbering},
+    {IDM_ABOUT, IDM_ABOUT, DoAbout},
+};
+
+LRESULT OnCreate(HWND window) {
+    App().mainWindow = window;
+    CreateMainControls(window);
+    return 0;
+}
+
+LRESULT OnCommand(HWND window, int id, int notification, HWND control) {
+    for (const CommandEntry& entry : kCommands) {
+        if (id >= entry.first && id <= entry.last) return entry.handler(Command{window, id, notification, control});
+    }
+    return 0;
+}
+
+LRESULT OnNotify(const NMHDR* header) {
+    if (header->code == TTN_GETDISPINFOA) {
+        auto* info = reinterpret_cast<NMTTDISPINFOA*>(const_cast<NMHDR*>(header));
+        if (const char* tip = ToolbarTooltip(static_cast<int>(header->idFrom))) info->lpszText = const_cast<char*>(tip);
+    }
+    return 0;
+}
+
+LRESULT OnSetFocus() {
+    SetFocus(App().inputLine);
+    return 0;
+}
+
+LRESULT OnDestroy() {
+    AppState& app = App();
+    DestroyBackgroundBrush();
+    if (app.historyDialog) DestroyWindow(app.historyDialog);
+    app.historyDialog = nullptr;
+    PostQuitMessage(0);
+    return 0;
+}
+
+}  // namespace
+
+LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_CREATE:
+        return OnCreate(window);
+    case WM_COMMAND:
+        return OnCommand(window, LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
+    case WM_NOTIFY:
+        return OnNotify(reinterpret_cast<const NMHDR*>(lParam));
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLOREDIT:
+        return reinterpret_cast<LRESULT>(ColorControl(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam)));
+    case WM_SETFOCUS:
+        return OnSetFocus();
+    case WM_CLOSE:
+        DestroyWindow(window);
+        return 0;
+    case WM_DESTROY:
+        return OnDestroy();
+    case WM_NCDESTROY:
+        // The children are gone by now, so nothing draws with the fonts.
+        DestroyControlFonts();
+        return DefWindowProcA(window, message, wParam, lParam);
+    default:
+        return DefWindowProcA(window, message, wParam, lParam);
+    }
+}

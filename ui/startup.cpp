@@ -1,0 +1,121 @@
+#include "startup.h"
+
+#include <ctime>
+
+#include "app.h"
+#include "functions.h"
+#include "history_dialog.h"
+#include "history_text.h"
+#include "layout.h"
+#include "main_window.h"
+#include "resource_ids.h"
+
+namespace {
+
+constexpr char kClassName[] = "myWindowClass";
+constexpr int kWindowWidth = 288;
+constexpr int kFullHeight = 439;
+
+HistoryDialogData gHistoryDialogData;
+
+void ShowFailure(const char* text) { MessageBoxA(nullptr, text, "Error!", MB_ICONEXCLAMATION | MB_OK); }
+
+// The settings file reader joins here: it runs the file's "#" lines on
+// CurrentTask and acts on the view lines before the window is shown.
+void ReadSettingsAtStartup(HWND /*mainWindow*/, HWND /*inputLine*/) {}
+
+}  // namespace
+
+double PlatformMajorVersion() {
+    OSVERSIONINFOA info{};
+    static_assert(sizeof info == 148);
+    info.dwOSVersionInfoSize = sizeof info;
+    GetVersionExA(&info);
+    return info.dwMajorVersion;
+}
+
+void WriteBanner() {
+    std::time_t now = std::time(nullptr);
+    SeedRandom(static_cast<unsigned>(now));
+    std::tm local{};
+    if (const std::tm* converted = std::localtime(&now)) local = *converted;
+    char banner[kBannerCapacity + 1];
+    BuildBanner(local, banner);
+
+    HWND history = App().historyText;
+    SendMessageA(history, EM_SETLIMITTEXT, 0, 0);
+    SetWindowTextA(history, banner);
+    LRESULT end = GetWindowTextLengthA(history);
+    SendMessageA(history, EM_SETSEL, end, end);
+}
+
+bool StartZentrabel(HINSTANCE instance, int showCommand) {
+    // The history edit control keeps a small record per line and walks them
+    // on every insertion; the low-fragmentation heap (the default on Windows)
+    // keeps those records close together, so appends stay quick under Wine.
+    ULONG lowFragmentation = 2;
+    HeapSetInformation(GetProcessHeap(), HeapCompatibilityInformation, &lowFragmentation, sizeof lowFragmentation);
+    ResetAppState(instance);
+    AppState& app = App();
+
+    WNDCLASSA windowClass{};
+    windowClass.lpfnWndProc = MainWindowProc;
+    windowClass.hInstance = instance;
+    windowClass.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(IDI_ZENTRABEL));
+    windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    windowClass.lpszMenuName = MAKEINTRESOURCEA(IDR_MAIN_MENU);
+    windowClass.lpszClassName = kClassName;
+    if (!RegisterClassA(&windowClass)) {
+        ShowFailure("Window Registration Failed!");
+        return false;
+    }
+
+    int height = kFullHeight + CaptionHeight();
+    int left = GetSystemMetrics(SM_CXSCREEN) / 2 - kWindowWidth / 2;
+    int top = GetSystemMetrics(SM_CYSCREEN) / 2 - height / 2;
+    app.mainWindow =
+        CreateWindowExA(WS_EX_STATICEDGE, kClassName, "Zentrabel", WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, left, top,
+                        kWindowWidth, height, nullptr, nullptr, instance, nullptr);
+    if (!app.mainWindow) {
+        ShowFailure("Window Creation Failed!");
+        return false;
+    }
+
+    gHistoryDialogData = HistoryDialogData{app.mainWindow, &app.bHistoryVisible};
+    app.historyDialog = CreateHistoryDialog(instance, app.mainWindow, &gHistoryDialogData);
+    if (!app.historyDialog) {
+        ShowFailure("Dialog Creation Failed!");
+        DestroyWindow(app.mainWindow);
+        return false;
+    }
+    app.historyText = GetDlgItem(app.historyDialog, IDC_HISTORY_TEXT);
+
+    WriteBanner();
+    ReadSettingsAtStartup(app.mainWindow, app.inputLine);
+    if (app.toolbar) SetWindowPos(app.toolbar, nullptr, 14, 154, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    ShowWindow(app.mainWindow, showCommand);
+    UpdateWindow(app.mainWindow);
+    app.accelerators = LoadAcceleratorsA(instance, MAKEINTRESOURCEA(IDR_ACCELERATORS));
+    return true;
+}
+
+void RouteMessage(MSG& message) {
+    const AppState& app = App();
+    if (app.historyDialog && IsDialogMessageA(app.historyDialog, &message)) return;
+    if (app.accelerators && TranslateAcceleratorA(app.mainWindow, app.accelerators, &message)) return;
+    TranslateMessage(&message);
+    DispatchMessageA(&message);
+}
+
+int RunMessageLoop() {
+    MSG message{};
+    BOOL got;
+    while ((got = GetMessageA(&message, nullptr, 0, 0)) > 0) RouteMessage(message);
+    return got == 0 ? static_cast<int>(message.wParam) : 0;
+}
+
+int RunZentrabel(HINSTANCE instance, int showCommand) {
+    if (!StartZentrabel(instance, showCommand)) return 0;
+    return RunMessageLoop();
+}

@@ -1,0 +1,96 @@
+#include "task_entry.h"
+
+#include <windows.h>
+
+#include "app.h"
+#include "calculate.h"
+#include "display_rules.h"
+#include "history_text.h"
+#include "layout.h"
+#include "text.h"
+
+namespace {
+
+void ShowQuadraticLabels(int show) {
+    ShowWindow(App().x1Label, show);
+    ShowWindow(App().x2Label, show);
+}
+
+void ClearInputLine() {
+    HWND input = App().inputLine;
+    SetWindowTextA(input, "");
+    SetFocus(input);
+}
+
+}  // namespace
+
+void ShowRecords() {
+    const AppState& app = App();
+    SetWindowTextA(app.currentTaskLine, app.CurrentTask.szTask);
+    SetWindowTextA(app.currentAnswerLine, app.CurrentTask.szAnswer);
+    SetLineTooltip(app.currentTaskLine, app.CurrentTask.szMaths);
+    SetWindowTextA(app.previousTaskLine, app.PreviousTask.szTask);
+    SetWindowTextA(app.previousAnswerLine, app.PreviousTask.szAnswer);
+    SetLineTooltip(app.previousTaskLine, app.PreviousTask.szMaths);
+}
+
+void EnterTask() {
+    AppState& app = App();
+    if (GetWindowTextLengthA(app.inputLine) > static_cast<int>(kInputLineCapacity)) {
+        SetWindowTextA(app.currentAnswerLine, "Expression is too long !");
+        return;
+    }
+
+    // The panel's moves are undone once: a line thrown away for its leading
+    // "=" keeps iLastStatus at 4, and undoing them again on the next task
+    // would put x2 where x1 belongs.
+    if (app.iLastStatus == kKindQuadratic && app.quadraticPanelOpen) {
+        ShowQuadraticLabels(SW_HIDE);
+        RestoreQuadraticOutput(app.CurrentTask, app.PreviousTask);
+        app.quadraticPanelOpen = false;
+    }
+    app.PreviousTask = app.CurrentTask;
+    // A line thrown away for its leading "=" never reaches the record, so it
+    // is not shown later as the task of an answer it did not give.
+    char task[kTaskCapacity + 1];
+    GetWindowTextA(app.inputLine, task, sizeof task);
+    if (task[0] == '=') {
+        ClearInputLine();
+        return;
+    }
+    CopyText(app.CurrentTask.szTask, task);
+
+    int result = CalculateTask(app.CurrentTask);
+    app.iLastStatus = result;
+    if (result == kKindCommand) RepaintIndicatorRow();
+    if (result == kKindQuadratic) {
+        ShowQuadraticLabels(SW_SHOW);
+        OpenQuadraticPanel(app.CurrentTask, app.PreviousTask);
+        app.quadraticPanelOpen = true;
+    }
+    ShowRecords();
+
+    HistoryEntry entry;
+    BuildHistoryEntry(result, app.CurrentTask, app.PreviousTask, app.bTaskNumbering != 0, app.iTaskNumber, entry);
+    if (entry.listText) SendMessageA(app.pastTasks, CB_INSERTSTRING, 0, reinterpret_cast<LPARAM>(entry.listText));
+    SendMessageA(app.historyText, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(entry.text));
+    ClearInputLine();
+}
+
+void TakePastTask(int notification) {
+    const AppState& app = App();
+    if (notification == CBN_SELENDOK) {
+        LRESULT index = SendMessageA(app.pastTasks, CB_GETCURSEL, 0, 0);
+        LRESULT length = index == CB_ERR ? CB_ERR : SendMessageA(app.pastTasks, CB_GETLBTEXTLEN, index, 0);
+        // CB_GETLBTEXT takes no buffer size: the length is checked first.
+        char task[kTaskCapacity + 1];
+        if (length != CB_ERR && length <= static_cast<LRESULT>(kTaskCapacity) &&
+            SendMessageA(app.pastTasks, CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(task)) != CB_ERR) {
+            EnableWindow(app.pastTasks, FALSE);
+            SetWindowTextA(app.inputLine, task);
+            EnableWindow(app.pastTasks, TRUE);
+            SendMessageA(app.inputLine, EM_SETSEL, length, length);
+        }
+    }
+    SetFocus(app.inputLine);
+}

@@ -1,0 +1,18 @@
+// The road of one task through the main window: command 1075 (the "=" key and
+// Enter) calculates the input line, shows the last two calculations, appends
+// the history entry and records the task in the past-tasks list; command 1300
+// takes an earlier task back into the input line.
+#pragma once
+
+// Calculates the input line. A line longer than 509 characters is refused
+// whole with "Expression is too long !" in the current-answer line; a line
+// that starts with "=" is thrown away without calculation.
+void EnterTask();
+
+// Handles a notification of the past-tasks list: on CBN_SELENDOK the selected
+// task is copied into the input line (caret at its end) without calculating;
+// any notification gives the focus back to the input line.
+void TakePastTask(int notification);
+
+// Shows both records in the display lines and the task lines' tooltips.
+void ShowRecords();
