@@ -526,15 +526,6 @@ TEST_F(SettingsFileReading, StartUpRunsTheLines) {
     }
 }
 
-TEST_F(SettingsFileReading, TaskNumberingLineNumbersTheEntries) {
-    PutFile("zbl.cfg", "#504\r\n");
-    Start();
-    Enter("2+3");
-    Enter("2*3");
-    const std::string history = ItemText(App().historyDialog, IDC_HISTORY_TEXT);
-    EXPECT_NE(history.find("\r\n1. \t2+3 = 5\r\n\r\n2. \t2*3 = 6\r\n"), std::string::npos) << history;
-}
-
 // Needs the main window's "Clear History" (2114): it empties the task of
 // CurrentTask and copies the record into PreviousTask.
 TEST_F(SettingsFileReading, DISABLED_ClearHistoryLineActsAtStartUp) {
