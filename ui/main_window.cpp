@@ -4,9 +4,13 @@
 
 #include "about_dialog.h"
 #include "app.h"
+#include "calculate.h"
 #include "history_dialog.h"
 #include "layout.h"
+#include "number_format_dialog.h"
 #include "resource_ids.h"
+#include "setting_commands.h"
+#include "settings_io.h"
 #include "task_entry.h"
 
 namespace {
@@ -54,6 +58,34 @@ LRESULT DoTaskNumbering(const Command&) {
     return 0;
 }
 
+LRESULT DoSetNumberMode(const Command& command) {
+    SetNumberMode(command.id - IDC_MODE_AUTO);
+    return 0;
+}
+
+LRESULT DoSetAngleUnit(const Command& command) {
+    SetAngleUnit(command.id - IDC_ANGLE_RAD);
+    return 0;
+}
+
+LRESULT DoSaveSettings(const Command&) {
+    WriteSettingsFile();
+    return 0;
+}
+
+// OK or Cancel, the previous answer line then follows the display settings
+// that the dialog leaves in CurrentTask.
+LRESULT DoNumberFormat(const Command& command) {
+    AppState& app = App();
+    RunNumberFormatDialog(app.instance, command.window, app.CurrentTask, app.iWindowGap);
+    app.PreviousTask.iNumberMode = app.CurrentTask.iNumberMode;
+    app.PreviousTask.iDecimals = app.CurrentTask.iDecimals;
+    app.PreviousTask.bDigitGrouping = app.CurrentTask.bDigitGrouping;
+    UpdateAnswer(app.PreviousTask);
+    SetDlgItemTextA(command.window, IDC_PREVIOUS_ANSWER, app.PreviousTask.szAnswer);
+    return 0;
+}
+
 LRESULT DoAbout(const Command& command) {
     RunAboutDialog(App().instance, command.window);
     return 0;
@@ -73,6 +105,10 @@ constexpr CommandEntry kCommands[] = {
     {IDM_VIEW_HISTORY, IDM_VIEW_HISTORY, DoViewHistory},
     {IDM_TASK_NUMBERING, IDM_TASK_NUMBERING, DoTaskNumbering},
     {IDM_ABOUT, IDM_ABOUT, DoAbout},
+    {IDC_MODE_AUTO, IDC_MODE_FIX, DoSetNumberMode},
+    {IDC_ANGLE_RAD, IDC_ANGLE_GRAD, DoSetAngleUnit},
+    {IDM_SAVE_SETTINGS, IDM_SAVE_SETTINGS, DoSaveSettings},
+    {IDM_NUMBER_FORMAT, IDM_NUMBER_FORMAT, DoNumberFormat},
 };
 
 LRESULT OnCreate(HWND window) {

@@ -9,6 +9,7 @@
 #include "layout.h"
 #include "main_window.h"
 #include "resource_ids.h"
+#include "settings_io.h"
 
 namespace {
 
@@ -19,10 +20,6 @@ constexpr int kFullHeight = 439;
 HistoryDialogData gHistoryDialogData;
 
 void ShowFailure(const char* text) { MessageBoxA(nullptr, text, "Error!", MB_ICONEXCLAMATION | MB_OK); }
-
-// The settings file reader joins here: it runs the file's "#" lines on
-// CurrentTask and acts on the view lines before the window is shown.
-void ReadSettingsAtStartup(HWND /*mainWindow*/, HWND /*inputLine*/) {}
 
 }  // namespace
 
@@ -92,7 +89,7 @@ bool StartZentrabel(HINSTANCE instance, int showCommand) {
     app.historyText = GetDlgItem(app.historyDialog, IDC_HISTORY_TEXT);
 
     WriteBanner();
-    ReadSettingsAtStartup(app.mainWindow, app.inputLine);
+    ReadSettingsFile(app.mainWindow);
     if (app.toolbar) SetWindowPos(app.toolbar, nullptr, 14, 154, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     ShowWindow(app.mainWindow, showCommand);
     UpdateWindow(app.mainWindow);

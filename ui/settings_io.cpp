@@ -1,0 +1,64 @@
+#include "settings_io.h"
+
+#include "app.h"
+#include "calculate.h"
+#include "layout.h"
+#include "resource_ids.h"
+#include "settings_file.h"
+#include "settings_text.h"
+#include "text.h"
+
+namespace {
+
+constexpr int kWindowWidth = 288;
+constexpr int kDisplayOnlyHeight = 205;
+
+void ActOnViewNumber(HWND mainWindow, int number) {
+    AppState& app = App();
+    switch (number) {
+    case kViewDisplayOnly:
+        SetWindowPos(mainWindow, nullptr, 0, 0, kWindowWidth, kDisplayOnlyHeight + CaptionHeight(), SWP_NOMOVE);
+        app.bDisplayOnly = 1;
+        break;
+    case kViewAlwaysOnTop:
+        SetWindowPos(mainWindow, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+        app.bAlwaysOnTop = 1;
+        break;
+    case kViewHistory:
+        SendMessageA(mainWindow, WM_COMMAND, IDM_VIEW_HISTORY, 0);
+        app.bHistoryVisible = 1;
+        break;
+    case kViewTaskNumbering:
+        SendMessageA(mainWindow, WM_COMMAND, IDM_TASK_NUMBERING, 0);
+        app.bTaskNumbering = 1;
+        break;
+    case kViewClearHistory:
+        SendMessageA(mainWindow, WM_COMMAND, IDM_CLEAR_HISTORY, 0);
+        break;
+    default:
+        break;
+    }
+}
+
+void RunSettingsLine(const char* line, void* context) {
+    TaskRecord& task = App().CurrentTask;
+    // The reader hands over no line longer than the input line allows.
+    if (!CopyText(task.szTask, line)) return;
+    ActOnViewNumber(static_cast<HWND>(context), CalculateTask(task));
+}
+
+bool MoveReplacing(const char* from, const char* to) {
+    return MoveFileExA(from, to, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+}
+
+}  // namespace
+
+void ReadSettingsFile(HWND mainWindow) { ReadSettingsCommands(kSettingsFileName, RunSettingsLine, mainWindow); }
+
+void WriteSettingsFile() {
+    const AppState& app = App();
+    const ViewFlags view{app.bDisplayOnly, app.bAlwaysOnTop, app.bHistoryVisible, app.bTaskNumbering};
+    if (!SaveSettingsFile(kSettingsFileName, kSettingsTempFileName, app.CurrentTask, view, MoveReplacing)) {
+        MessageBoxA(nullptr, kSettingsSaveFailedText, kMessageCaption, MB_ICONERROR);
+    }
+}
