@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <ctime>
 #include <new>
+#include <string>
 
 #include "history_file.h"
 #include "resource_ids.h"
@@ -68,6 +69,77 @@ std::unique_ptr<char[]> ReadWholeFile(HANDLE file, size_t& size) {
     return bytes;
 }
 
+// While a file is replayed, the entries that the "=" road inserts into the
+// history edit control are gathered and inserted in one piece at the end, and
+// the main window does not paint. Each insertion into a long multi-line edit
+// control costs time that grows with its text, so one insertion per line made
+// a replay quadratic in its length. The entries go in at the caret, where each
+// one would have gone; nothing reads the history while the replay runs.
+class ReplayBatch {
+public:
+    ReplayBatch(HWND owner, HWND history) : owner_(owner), history_(history) {
+        // A window that is not shown must not be shown by the end of the batch.
+        painting_ = IsWindowVisible(owner_) != 0;
+        if (painting_) SendMessageA(owner_, WM_SETREDRAW, FALSE, 0);
+        if (history_ && SetPropA(history_, kProperty, this)) {
+            previous_ = reinterpret_cast<WNDPROC>(
+                SetWindowLongPtrA(history_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(GatherEntries)));
+            if (!previous_) RemovePropA(history_, kProperty);
+        }
+    }
+
+    ~ReplayBatch() {
+        if (previous_) {
+            SetWindowLongPtrA(history_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous_));
+            RemovePropA(history_, kProperty);
+            Flush();
+        }
+        if (painting_) {
+            SendMessageA(owner_, WM_SETREDRAW, TRUE, 0);
+            RedrawWindow(owner_, nullptr, nullptr, RDW_ERASE | RDW_FRAME | RDW_INVALIDATE | RDW_ALLCHILDREN);
+        }
+    }
+
+    ReplayBatch(const ReplayBatch&) = delete;
+    ReplayBatch& operator=(const ReplayBatch&) = delete;
+
+private:
+    static constexpr char kProperty[] = "ZentrabelReplayBatch";
+
+    static LRESULT CALLBACK GatherEntries(HWND history, UINT message, WPARAM wParam, LPARAM lParam) {
+        auto* batch = static_cast<ReplayBatch*>(GetPropA(history, kProperty));
+        if (message == EM_REPLACESEL && batch && lParam && batch->Gather(reinterpret_cast<const char*>(lParam)))
+            return 0;
+        WNDPROC previous = batch ? batch->previous_ : nullptr;
+        return previous ? CallWindowProcA(previous, history, message, wParam, lParam)
+                        : DefWindowProcA(history, message, wParam, lParam);
+    }
+
+    // Keeps `text` for the final insertion; false (and the entries so far
+    // inserted) when there is no memory for it, so that it is inserted now.
+    bool Gather(const char* text) {
+        try {
+            pending_ += text;
+            return true;
+        } catch (const std::bad_alloc&) {
+            Flush();
+            return false;
+        }
+    }
+
+    void Flush() {
+        if (pending_.empty()) return;
+        CallWindowProcA(previous_, history_, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(pending_.c_str()));
+        pending_.clear();
+    }
+
+    HWND owner_;
+    HWND history_;
+    bool painting_ = false;
+    WNDPROC previous_ = nullptr;
+    std::string pending_;
+};
+
 void PressEquals(HWND owner) {
     SendMessageA(owner, WM_COMMAND, MAKEWPARAM(IDC_EQUALS, BN_CLICKED),
                  reinterpret_cast<LPARAM>(GetDlgItem(owner, IDC_EQUALS)));
@@ -119,13 +191,14 @@ int SaveHistory(HWND owner, HWND history) {
     return 1;
 }
 
-int ReplayHistoryFile(const char* path, HWND owner, HWND inputLine) {
+int ReplayHistoryFile(const char* path, HWND owner, HWND inputLine, HWND history) {
     HANDLE file = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL,
                               nullptr);
     if (file == INVALID_HANDLE_VALUE) return 1;
     size_t size = 0;
     std::unique_ptr<char[]> bytes = ReadWholeFile(file, size);
     if (bytes) {
+        ReplayBatch batch(owner, history);
         ReplaySplitter lines(bytes.get(), size);
         while (lines.Next()) {
             SetWindowTextA(inputLine, lines.Line());
@@ -136,11 +209,11 @@ int ReplayHistoryFile(const char* path, HWND owner, HWND inputLine) {
     return bytes ? 0 : 1;
 }
 
-int OpenHistory(HWND owner, HWND inputLine) {
+int OpenHistory(HWND owner, HWND inputLine, HWND history) {
     char fileName[kHistoryFileNameCapacity + 1] = {};
     OPENFILENAMEA request = FileDialogRequest(owner, fileName, OFN_FILEMUSTEXIST);
     if (!GetOpenFileNameA(&request)) return 1;
-    return ReplayHistoryFile(fileName, owner, inputLine);
+    return ReplayHistoryFile(fileName, owner, inputLine, history);
 }
 
 void CopyHistory(HWND owner, HWND history) {

@@ -42,16 +42,18 @@ int SaveHistory(HWND owner, HWND history);
 // ReplaySplitter: at each CR, the LF beginning the next line, a last line
 // without a line end included, lines cut at 650 characters): each line is set
 // into `inputLine` and the "=" key (1075) of `owner` is pressed, which
-// calculates it and appends it to the history before the next line is taken.
-// Returns 0 when the file was read, 1 when it cannot be opened, sized, held in
-// memory or read; nothing is replayed then.
-int ReplayHistoryFile(const char* path, HWND owner, HWND inputLine);
+// calculates it and appends its entry to the history edit control `history`.
+// The entries reach the control together when the last line is done, and the
+// owner does not paint meanwhile: appending to a long history one entry at a
+// time grows slower with its length. Returns 0 when the file was read, 1 when
+// it cannot be opened, sized, held in memory or read; nothing is replayed then.
+int ReplayHistoryFile(const char* path, HWND owner, HWND inputLine, HWND history);
 
 // Open: shows the open dialog (the text-file filter, default extension "txt",
 // the file must exist) and replays the chosen file. Returns 0 when the file
 // was read, 1 when the user cancelled or the file could not be read. Never
 // reports anything to the user.
-int OpenHistory(HWND owner, HWND inputLine);
+int OpenHistory(HWND owner, HWND inputLine, HWND history);
 
 // Copy History: places the whole history text on the clipboard as CF_TEXT in
 // a movable global block that the clipboard then owns. An empty history, or a

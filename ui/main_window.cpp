@@ -62,7 +62,7 @@ LRESULT DoAbout(const Command& command) {
 }
 
 LRESULT DoOpenHistory(const Command& command) {
-    OpenHistory(command.window, App().inputLine);
+    OpenHistory(command.window, App().inputLine, GetDlgItem(App().historyDialog, IDC_HISTORY_TEXT));
     return 0;
 }
 
