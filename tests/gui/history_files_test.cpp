@@ -409,6 +409,39 @@ TEST_F(HistoryFiles, CopyOfAnEmptyHistoryLeavesTheClipboardAlone) {
     EXPECT_EQ(ClipboardText(main_), "kept");
 }
 
+// -------------------------------------------------------------- Shortcuts
+
+TEST_F(HistoryFiles, ShortcutsOpenTheirDialogs) {
+    struct Row {
+        char key;
+        const char* title;
+        int control;  // a control that only this dialog has
+    };
+    const Row rows[] = {
+        {'S', "Save As", kFileNameField},
+        {'O', "Open", kFileNameField},
+        // The banner alone is shorter than 64 characters.
+        {'P', kPrintCaption, kMessageBoxText},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.key);
+        DialogDriver driver(GetCurrentThreadId(), {App().historyDialog}, {PressButton(IDCANCEL)});
+        BYTE keys[256];
+        GetKeyboardState(keys);
+        keys[VK_CONTROL] = 0x80;
+        SetKeyboardState(keys);
+        MSG key{input_, WM_KEYDOWN, static_cast<WPARAM>(row.key), 1, 0, {0, 0}};
+        RouteMessage(key);
+        keys[VK_CONTROL] = 0;
+        SetKeyboardState(keys);
+        Pump();
+        std::vector<SeenDialog> seen = driver.Finish();
+        ASSERT_EQ(seen.size(), 1u) << Describe(seen);
+        EXPECT_EQ(seen[0].title, row.title);
+        EXPECT_TRUE(seen[0].Has(row.control));
+    }
+}
+
 // ------------------------------------------------------------------ Print
 
 // Whether a default printer exists; when the run requires one
