@@ -81,17 +81,18 @@ public:
         // A window that is not shown must not be shown by the end of the batch.
         painting_ = IsWindowVisible(owner_) != 0;
         if (painting_) SendMessageA(owner_, WM_SETREDRAW, FALSE, 0);
-        if (history_ && SetPropA(history_, kProperty, this)) {
+        // One thread runs the window, so one batch is gathered at a time.
+        if (history_ && !gActive) {
             previous_ = reinterpret_cast<WNDPROC>(
                 SetWindowLongPtrA(history_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(GatherEntries)));
-            if (!previous_) RemovePropA(history_, kProperty);
+            if (previous_) gActive = this;
         }
     }
 
     ~ReplayBatch() {
-        if (previous_) {
+        if (gActive == this) {
             SetWindowLongPtrA(history_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous_));
-            RemovePropA(history_, kProperty);
+            gActive = nullptr;
             Flush();
         }
         if (painting_) {
@@ -104,15 +105,13 @@ public:
     ReplayBatch& operator=(const ReplayBatch&) = delete;
 
 private:
-    static constexpr char kProperty[] = "ZentrabelReplayBatch";
+    static inline ReplayBatch* gActive = nullptr;
 
     static LRESULT CALLBACK GatherEntries(HWND history, UINT message, WPARAM wParam, LPARAM lParam) {
-        auto* batch = static_cast<ReplayBatch*>(GetPropA(history, kProperty));
-        if (message == EM_REPLACESEL && batch && lParam && batch->Gather(reinterpret_cast<const char*>(lParam)))
-            return 0;
-        WNDPROC previous = batch ? batch->previous_ : nullptr;
-        return previous ? CallWindowProcA(previous, history, message, wParam, lParam)
-                        : DefWindowProcA(history, message, wParam, lParam);
+        ReplayBatch* batch = gActive;
+        if (!batch) return DefWindowProcA(history, message, wParam, lParam);
+        if (message == EM_REPLACESEL && lParam && batch->Gather(reinterpret_cast<const char*>(lParam))) return 0;
+        return CallWindowProcA(batch->previous_, history, message, wParam, lParam);
     }
 
     // Keeps `text` for the final insertion; false (and the entries so far
@@ -139,11 +138,6 @@ private:
     WNDPROC previous_ = nullptr;
     std::string pending_;
 };
-
-void PressEquals(HWND owner) {
-    SendMessageA(owner, WM_COMMAND, MAKEWPARAM(IDC_EQUALS, BN_CLICKED),
-                 reinterpret_cast<LPARAM>(GetDlgItem(owner, IDC_EQUALS)));
-}
 
 }  // namespace
 
@@ -199,10 +193,13 @@ int ReplayHistoryFile(const char* path, HWND owner, HWND inputLine, HWND history
     std::unique_ptr<char[]> bytes = ReadWholeFile(file, size);
     if (bytes) {
         ReplayBatch batch(owner, history);
+        // The click of the "=" button, as the button itself sends it.
+        const WPARAM click = MAKEWPARAM(IDC_EQUALS, BN_CLICKED);
+        const LPARAM button = reinterpret_cast<LPARAM>(GetDlgItem(owner, IDC_EQUALS));
         ReplaySplitter lines(bytes.get(), size);
         while (lines.Next()) {
             SetWindowTextA(inputLine, lines.Line());
-            PressEquals(owner);
+            SendMessageA(owner, WM_COMMAND, click, button);
         }
     }
     CloseHandle(file);

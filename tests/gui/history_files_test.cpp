@@ -327,6 +327,10 @@ TEST_F(HistoryFiles, OpenDialogAndItsResults) {
                 added.find("\r\n10000 = 1.00e+004\r\n") != std::string::npos)
         << added;
     EXPECT_EQ(WindowText(input_), "");
+    // The window paints again after the replay and shows its last task.
+    EXPECT_TRUE(IsWindowVisible(main_));
+    EXPECT_EQ(WindowText(GetDlgItem(main_, IDC_CURRENT_TASK)), "10000");
+    EXPECT_EQ(WindowText(GetDlgItem(main_, IDC_PREVIOUS_TASK)), "#sci");
 
     const std::string now = History();
     seen = Run(IDM_OPEN, {PressButton(IDCANCEL)});
