@@ -16,6 +16,9 @@ packages+=(g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64 wine wine64)
 packages+=(clang libclang-rt-14-dev valgrind)
 # A display for the Windows program when none is given.
 packages+=(xvfb xauth)
+# Real printing from the Windows program: a CUPS queue that writes PDF files,
+# and the tools that read them back.
+packages+=(cups printer-driver-cups-pdf poppler-utils)
 # Screenshots and real key strokes, needed once the window has UI tests.
 if [[ -f $here/ui/CMakeLists.txt ]]; then
   packages+=(x11-apps imagemagick xdotool)

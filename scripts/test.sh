@@ -121,6 +121,7 @@ run_script() {
 }
 
 xvfb_pid=
+cupsd_pid=
 wine_used=0
 cleanup() {
   if ((wine_used)); then
@@ -130,6 +131,10 @@ cleanup() {
   if [[ -n $xvfb_pid ]]; then
     kill "$xvfb_pid" 2>/dev/null
     wait "$xvfb_pid" 2>/dev/null
+  fi
+  if [[ -n $cupsd_pid ]]; then
+    kill "$cupsd_pid" 2>/dev/null
+    wait "$cupsd_pid" 2>/dev/null
   fi
 }
 trap cleanup EXIT
@@ -153,6 +158,42 @@ start_xvfb() {
     sleep 0.1
   done
   echo "test: Xvfb did not start" >&2
+  return 1
+}
+
+# The Windows program prints for real to a cups-pdf queue, the default
+# printer, and its GUI tests read the PDFs back; with the queue in place they
+# must run (ZBL_REQUIRE_PRINTER=1) rather than skip. Starts cupsd when it is
+# not running (stopped again at exit) and adds the queue "PDF" when missing.
+start_pdf_printer() {
+  local as_root=()
+  if ((EUID != 0)); then
+    command -v sudo >/dev/null || { echo "test: no root for cupsd; printing tests may skip" >&2; return 1; }
+    as_root=(sudo)
+  fi
+  if ! lpstat -r 2>/dev/null | grep -q 'is running'; then
+    "${as_root[@]}" /usr/sbin/cupsd -f &
+    cupsd_pid=$!
+    local i
+    for ((i = 0; i < 100; i++)); do
+      lpstat -r 2>/dev/null | grep -q 'is running' && break
+      sleep 0.1
+    done
+  fi
+  if ! lpstat -v PDF >/dev/null 2>&1; then
+    "${as_root[@]}" lpadmin -p PDF -E -v cups-pdf:/ -m lsb/usr/cups-pdf/CUPS-PDF_opt.ppd 2>/dev/null
+  fi
+  if ! lpstat -d 2>/dev/null | grep -q 'system default destination'; then
+    "${as_root[@]}" lpadmin -d PDF
+  fi
+  local default
+  default=$(lpstat -d 2>/dev/null | sed -n 's/^system default destination: //p')
+  if [[ -n $default ]] && lpstat -v "$default" 2>/dev/null | grep -q 'cups-pdf:'; then
+    export ZBL_REQUIRE_PRINTER=1
+    echo "test: printing to the cups-pdf queue $default"
+    return 0
+  fi
+  echo "test: no cups-pdf default printer; printing tests may skip" >&2
   return 1
 }
 
@@ -194,6 +235,8 @@ if [[ -z ${DISPLAY:-} ]] && ! start_xvfb; then
   summaries+=("[mingw] no display")
   trouble=1
 fi
+# The queue is in place before Wine first starts.
+start_pdf_printer
 if ! init_wine_prefix; then
   summaries+=("[mingw] no Wine prefix")
   trouble=1

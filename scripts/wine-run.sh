@@ -7,4 +7,10 @@ export WINEPREFIX=${ZBL_WINEPREFIX:-$here/build/wineprefix}
 export WINEDEBUG=${WINEDEBUG:--all}
 export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
 mkdir -p "$WINEPREFIX"
+# Xvfb runs no window manager, and Wine waits two seconds for one each time a
+# managed top-level window is hidden (every closed dialog). Unmanaged windows
+# behave the same without the wait. The setting is read when a process starts.
+if ! grep -qs '^"Managed"="N"' "$WINEPREFIX/user.reg"; then
+  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1 || true
+fi
 exec wine "$@"

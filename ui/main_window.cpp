@@ -6,8 +6,10 @@
 #include "app.h"
 #include "calculate.h"
 #include "history_dialog.h"
+#include "history_files.h"
 #include "layout.h"
 #include "number_format_dialog.h"
+#include "printing.h"
 #include "resource_ids.h"
 #include "setting_commands.h"
 #include "settings_io.h"
@@ -91,6 +93,26 @@ LRESULT DoAbout(const Command& command) {
     return 0;
 }
 
+LRESULT DoOpenHistory(const Command& command) {
+    OpenHistory(command.window, App().inputLine, GetDlgItem(App().historyDialog, IDC_HISTORY_TEXT));
+    return 0;
+}
+
+LRESULT DoSaveHistory(const Command& command) {
+    SaveHistory(command.window, GetDlgItem(App().historyDialog, IDC_HISTORY_TEXT));
+    return 0;
+}
+
+LRESULT DoPrintHistory(const Command& command) {
+    PrintHistory(command.window, GetDlgItem(App().historyDialog, IDC_HISTORY_TEXT));
+    return 0;
+}
+
+LRESULT DoCopyHistory(const Command& command) {
+    CopyHistory(command.window, GetDlgItem(App().historyDialog, IDC_HISTORY_TEXT));
+    return 0;
+}
+
 struct CommandEntry {
     int first;
     int last;
@@ -101,7 +123,11 @@ struct CommandEntry {
 constexpr CommandEntry kCommands[] = {
     {IDC_EQUALS, IDC_EQUALS, DoEquals},
     {IDC_PAST_TASKS, IDC_PAST_TASKS, DoPastTasks},
+    {IDM_OPEN, IDM_OPEN, DoOpenHistory},
+    {IDM_SAVE_AS, IDM_SAVE_AS, DoSaveHistory},
+    {IDM_PRINT, IDM_PRINT, DoPrintHistory},
     {IDM_EXIT, IDM_EXIT, DoExit},
+    {IDM_COPY_HISTORY, IDM_COPY_HISTORY, DoCopyHistory},
     {IDM_VIEW_HISTORY, IDM_VIEW_HISTORY, DoViewHistory},
     {IDM_TASK_NUMBERING, IDM_TASK_NUMBERING, DoTaskNumbering},
     {IDM_ABOUT, IDM_ABOUT, DoAbout},
