@@ -66,21 +66,18 @@ int EffectiveDecimals(int decimals) {
 }
 
 int FormatResult(TaskRecord& record) {
-    const double value = ReadNumber(record.szResult);
     const int decimals = EffectiveDecimals(record.iDecimals);
     char text[kFixedScratch + 1];
     bool rendered = true;
-    if (!std::isfinite(value)) {
+    // A result text has at most 15 digits, which "%.15g" of its value gives
+    // back unchanged: in automatic mode only the layout may differ ("1e09").
+    DecimalDigits digits;
+    if (record.iNumberMode == kModeAutomatic && ParseDigits(record.szResult, digits) && digits.count <= 15) {
+        LayoutGeneral(digits, 15, text, kFixedScratch);
+    } else if (const double value = ReadNumber(record.szResult); !std::isfinite(value)) {
         rendered = CopyText(text, record.szResult);
     } else if (record.iNumberMode == kModeAutomatic) {
-        // A result text has at most 15 digits, which "%.15g" of its value
-        // gives back unchanged: only the layout may differ ("1e09").
-        DecimalDigits digits;
-        if (ParseDigits(record.szResult, digits) && digits.count <= 15) {
-            LayoutGeneral(digits, 15, text, kFixedScratch);
-        } else {
-            WriteGeneral(value, 15, text, kFixedScratch);
-        }
+        WriteGeneral(value, 15, text, kFixedScratch);
     } else if (record.iNumberMode == kModeScientific) {
         WriteScientific(value, decimals, text, kFixedScratch);
     } else if (record.iNumberMode == kModeFixed) {

@@ -120,6 +120,21 @@ constexpr double kExactPowers[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7
                                    1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
 constexpr int kMaxExactPower = 22;
 
+// Powers of ten from 1e-31 to 1e38, close enough to tell which decade a value
+// lies in; an estimate that is still off is corrected against the result.
+constexpr int kFirstDecade = -31;
+constexpr int kDecadeCount = 70;
+struct DecadeTable {
+    double power[kDecadeCount] = {};
+    constexpr DecadeTable() {
+        double p = 1;
+        for (int k = 0; k < -kFirstDecade; ++k) p /= 10;
+        for (int i = 0; i < kDecadeCount; ++i, p *= 10) power[i] = p;
+    }
+};
+constexpr DecadeTable kDecadeTable;
+constexpr const double* kDecades = kDecadeTable.power;
+
 // Dekker's exact product: a * b == high + low, without relying on a fused
 // multiply-add (whose emulation differs between C runtimes).
 void ExactProduct(double a, double b, double& high, double& low) {
@@ -147,6 +162,8 @@ bool RoundToDigits(double value, int digits, uint64_t& n, int& x) {
     std::memcpy(&bits, &v, sizeof bits);
     const int binary = static_cast<int>(bits >> 52) - 1023;  // v is normal here
     x = (binary * 78913) >> 18;
+    // The estimate is one too small for the upper part of each binary octave.
+    if (x + 1 >= kFirstDecade && x + 1 < kFirstDecade + kDecadeCount && v >= kDecades[x + 1 - kFirstDecade]) ++x;
     const uint64_t low = static_cast<uint64_t>(kExactPowers[digits - 1]);
     const uint64_t high = low * 10;
     for (int attempt = 0; attempt < 2; ++attempt) {

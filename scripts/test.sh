@@ -4,8 +4,13 @@
 #   debug    native, AddressSanitizer + UndefinedBehaviorSanitizer, -Werror
 #   mingw    Windows executables, run under Wine in a fresh prefix
 #   release  native, optimised (also builds the benchmarks)
-# Ends with each ctest summary and one line "N passed, M failed" over all
-# runs; exits non-zero when a build or a test failed or no test ran.
+# and then two checks that count one entry each per line they report:
+#   valgrind the release zentrabel-cli under memcheck over the task corpus,
+#            one entry per stream mode (scripts/valgrind-cli.sh)
+#   fuzz     every fuzz target for ZBL_FUZZ_SECONDS (default 60) each, one
+#            entry per target (scripts/fuzz.sh)
+# Ends with each summary and one line "N passed, M failed" over all runs;
+# exits non-zero when a build or a test failed or no test ran.
 #
 # ZBL_JOBS sets build and test parallelism (default 2).
 set -uo pipefail
@@ -79,6 +84,40 @@ run_preset() {
     summaries+=("[$preset] FAILED: $name")
   done < <(awk '/^The following tests FAILED:/ { on = 1; next } on && /^[ \t]/ { sub(/^[ \t]+/, ""); print; next } { on = 0 }' "$log")
   summaries+=("[$preset] took $((SECONDS - t0)) s")
+}
+
+# Runs a check script that reports one line "RESULT passed|failed NAME: ..."
+# per entry; each such line counts as one test.
+run_script() {
+  local label=$1
+  shift
+  local t0=$SECONDS
+  local log=build/$label-summary.log
+  echo
+  echo "==== $label ===="
+  mkdir -p build
+  "$@" 2>&1 | tee "$log"
+  local rc=${PIPESTATUS[0]}
+  local n_passed n_failed
+  n_passed=$(grep -c '^RESULT passed ' "$log")
+  n_failed=$(grep -c '^RESULT failed ' "$log")
+  passed=$((passed + n_passed))
+  failed=$((failed + n_failed))
+  if ((n_passed + n_failed == 0)); then
+    summaries+=("[$label] nothing ran")
+    trouble=1
+    return
+  fi
+  if ((rc != 0 && n_failed == 0)); then
+    summaries+=("[$label] exit $rc with no failed entry")
+    trouble=1
+  fi
+  summaries+=("[$label] $n_passed passed, $n_failed failed")
+  local line
+  while IFS= read -r line; do
+    summaries+=("[$label] $line")
+  done < <(sed -n 's/^RESULT //p' "$log")
+  summaries+=("[$label] took $((SECONDS - t0)) s")
 }
 
 xvfb_pid=
@@ -160,5 +199,8 @@ else
 fi
 
 run_preset release
+
+run_script valgrind bash scripts/valgrind-cli.sh build/release/cli/zentrabel-cli
+run_script fuzz bash scripts/fuzz.sh "${ZBL_FUZZ_SECONDS:-60}"
 
 finish

@@ -141,3 +141,47 @@ TEST(CalculateTask, SettingsFollowWithoutRecalculation) {
 }
 
 }  // namespace
+
+namespace {
+
+// A message that happens to end in a digit is still no number.
+TEST(CalculateTask, MessagesAreNeverReadAsNumbers) {
+    RunSequence({
+        {"-3!", -1, "-3!", nullptr, "n! must be from 0 to 170"},
+        {"*2", -1, "*2", nullptr, "Previous answer isn't number"},  // taken literally this gave 0
+        {"5/0", -1, "5/0", nullptr, "Cannot divide by zero!"},
+        {"#mem", 9, "#mem", nullptr, "Cannot divide by zero!"},
+        {"2*mem", -1, "2*:mem", nullptr, "No number in memory"},
+        {"ans+1", -1, ":ans+1", nullptr, "Previous answer isn't number"},
+    });
+}
+
+TEST(CalculateTask, LongRunsOfOneCharacter) {
+    struct Row {
+        char c;
+        const char* answer;
+    };
+    const Row rows[] = {
+        {'(', "Missing right bracket ')'"},
+        {')', "Missing left bracket '('"},
+        {'+', "Previous answer isn't number"},  // an operator at either end continues
+        {'*', "Previous answer isn't number"},
+        {'^', "Previous answer isn't number"},
+        {'9', "<Indeterminate number>"},  // far beyond the largest double
+        {'!', "1"},                         // "!" alone: 0! read from nothing
+        {'.', "Expression is too long"},  // every "." becomes "0."
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.c);
+        for (size_t length : {509u, 510u}) {
+            TaskRecord record = MakeRecord();
+            const std::string task(length, row.c);
+            Calculate(record, task.c_str());
+            EXPECT_STREQ(record.szAnswer, row.answer);
+            EXPECT_LE(std::strlen(record.szTask), kTaskCapacity);
+            EXPECT_LE(std::strlen(record.szMaths), kMathsCapacity);
+        }
+    }
+}
+
+}  // namespace

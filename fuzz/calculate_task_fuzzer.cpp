@@ -1,0 +1,73 @@
+// CalculateTask on one arbitrary record.
+//
+// Input, as lines split at LF:
+//   1  settings: six bytes for iAngleUnit, iNumberMode, iDecimals,
+//      bDigitGrouping, bFunctionSeparator, bDecimalComma (see SettingFromByte)
+//   2  szTask
+//   3  szAnswer, the previous answer
+//   4  szResult, the previous raw result (what #mem, #mem+ and #mem- take)
+//   5  szMemory
+//   6  szMaths, the previous expression
+// Missing lines leave a field empty; each field takes as many bytes as it holds.
+// The same record with the display settings at their defaults is calculated
+// too: only the shown texts may differ.
+#include <cstddef>
+#include <cstdint>
+#include <cstring>
+#include <memory>
+
+#include "calculate.h"
+#include "fuzz_support.h"
+#include "task_record.h"
+
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+    fuzz::AllocationWatch::Install();
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    // On the heap, sized exactly, so that a write past the last field hits
+    // AddressSanitizer's guard.
+    auto record = std::make_unique<TaskRecord>();
+    ResetTaskRecord(*record);
+
+    fuzz::Lines lines(data, size);
+    const char* line;
+    size_t length;
+    lines.NextOrEmpty(line, length);
+    fuzz::ReadSettings(line, length, *record);
+    lines.NextOrEmpty(line, length);
+    fuzz::FillField(record->szTask, line, length);
+    lines.NextOrEmpty(line, length);
+    fuzz::FillField(record->szAnswer, line, length);
+    lines.NextOrEmpty(line, length);
+    fuzz::FillField(record->szResult, line, length);
+    lines.NextOrEmpty(line, length);
+    fuzz::FillField(record->szMemory, line, length);
+    lines.NextOrEmpty(line, length);
+    fuzz::FillField(record->szMaths, line, length);
+
+    // The display settings shape only the shown texts: the same record with
+    // the window's display defaults must calculate the same raw result.
+    auto plain = std::make_unique<TaskRecord>(*record);
+    plain->iNumberMode = kModeAutomatic;
+    plain->iDecimals = 2;
+    plain->bDigitGrouping = 0;
+    plain->bFunctionSeparator = 1;
+    plain->bDecimalComma = 0;
+
+    const bool displayDefaults = record->iNumberMode == plain->iNumberMode &&
+                                 record->iDecimals == plain->iDecimals &&
+                                 record->bDigitGrouping == plain->bDigitGrouping &&
+                                 record->bFunctionSeparator == plain->bFunctionSeparator &&
+                                 record->bDecimalComma == plain->bDecimalComma;
+
+    const int result = fuzz::CalculateChecked(*record);
+    if (displayDefaults) return 0;
+    const int plainResult = fuzz::CalculateChecked(*plain);
+    if (plainResult != result || std::strcmp(plain->szResult, record->szResult) != 0 ||
+        std::strcmp(plain->szMemory, record->szMemory) != 0)
+        fuzz::Violation("the display settings changed the raw result", *record, *plain, plainResult,
+                        "record as given", "record with display defaults");
+    return 0;
+}
