@@ -1,4 +1,4 @@
-#include "history_text.h"
+#include "history_file.h"
 
 #include <cstring>
 

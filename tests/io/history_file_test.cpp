@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "history_text.h"
+#include "history_file.h"
 
 namespace {
 
