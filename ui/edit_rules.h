@@ -21,6 +21,14 @@ inline bool IsEmptyAtStart(Selection selection) { return selection.start == 0 &&
 // the selection is empty and at position 0 (an empty input line, say).
 inline bool CopyTakesAnswer(Selection selection) { return IsEmptyAtStart(selection); }
 
+// Whether the Copy menu item is enabled: when there is a selection to copy,
+// and also when Copy would copy a (non-empty) answer. The platform ignores the
+// accelerator of a disabled item, so a Copy greyed out for an empty line would
+// make Ctrl+C copy nothing where the toolbar's Copy copies the answer.
+inline bool CopyEnabled(Selection selection, bool haveAnswer) {
+    return selection.start != selection.end || (CopyTakesAnswer(selection) && haveAnswer);
+}
+
 // The characters that Delete removes: the selection, or the one character
 // before the caret when nothing is selected. False when the caret stands at
 // position 0 with nothing selected: nothing is deleted.

@@ -26,6 +26,26 @@ TEST(CopyRule, AnswerOnlyForAnEmptySelectionAtTheStart) {
     }
 }
 
+TEST(CopyRule, EnabledForASelectionOrAnAnswerToCopy) {
+    struct Row {
+        Selection selection;
+        bool haveAnswer;
+        bool enabled;
+    };
+    const Row rows[] = {
+        {{1, 3}, false, true},
+        {{1, 3}, true, true},
+        {{0, 0}, true, true},
+        {{0, 0}, false, false},
+        // Nothing selected elsewhere: Copy would copy nothing.
+        {{2, 2}, true, false},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(testing::Message() << row.selection.start << "-" << row.selection.end << " " << row.haveAnswer);
+        EXPECT_EQ(CopyEnabled(row.selection, row.haveAnswer), row.enabled);
+    }
+}
+
 TEST(DeleteRule, SelectionOrCharacterBeforeCaret) {
     struct Row {
         Selection selection;
