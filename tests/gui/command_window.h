@@ -90,6 +90,8 @@ protected:
     bool MenuChecked(int id);
     bool MenuGrayed(int id);
 
+    // Whether the control itself is shown (the window as a whole may be hidden).
+    bool Shown(int id) const { return (GetWindowLongA(Control(id), GWL_STYLE) & WS_VISIBLE) != 0; }
     bool KeyPressed(int cell) const { return SendMessageA(Key(cell), BM_GETCHECK, 0, 0) == BST_CHECKED; }
     bool Topmost() const { return (GetWindowLongA(main_, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; }
     RECT WindowRect(HWND window) const;
