@@ -93,6 +93,8 @@ TEST_F(EditCommands, CutPasteAndUndo) {
     ClickToolbar(IDM_CUT);
     EXPECT_EQ(InputText(), "45");
     EXPECT_EQ(ClipboardText(), "1");
+    PressKey('Z', true);
+    EXPECT_EQ(InputText(), "145");
 }
 
 TEST_F(EditCommands, CopyRecordTextsThroughTheBuffer) {
