@@ -89,12 +89,12 @@ TEST_F(EditCommands, CutPasteAndUndo) {
     EXPECT_EQ(InputText(), "23145");
     ClickToolbar(IDM_UNDO);
     EXPECT_EQ(InputText(), "145");
-    SendMessageA(Input(), EM_SETSEL, 0, 1);
+    SetInput("12345", 0, 1);
     ClickToolbar(IDM_CUT);
-    EXPECT_EQ(InputText(), "45");
+    EXPECT_EQ(InputText(), "2345");
     EXPECT_EQ(ClipboardText(), "1");
     PressKey('Z', true);
-    EXPECT_EQ(InputText(), "145");
+    EXPECT_EQ(InputText(), "12345");
 }
 
 TEST_F(EditCommands, CopyRecordTextsThroughTheBuffer) {
