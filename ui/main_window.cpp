@@ -5,27 +5,25 @@
 #include "about_dialog.h"
 #include "app.h"
 #include "calculate.h"
+#include "command.h"
+#include "edit_commands.h"
+#include "file_commands.h"
+#include "format_commands.h"
 #include "history_dialog.h"
 #include "history_files.h"
+#include "insert_menu.h"
+#include "insert_table.h"
+#include "keypad.h"
 #include "layout.h"
+#include "menu_state.h"
 #include "number_format_dialog.h"
 #include "printing.h"
 #include "resource_ids.h"
-#include "setting_commands.h"
 #include "settings_io.h"
 #include "task_entry.h"
+#include "view_commands.h"
 
 namespace {
-
-// One command as the main window receives it.
-struct Command {
-    HWND window;
-    int id;
-    int notification;
-    HWND control;
-};
-
-using CommandHandler = LRESULT (*)(const Command&);
 
 LRESULT DoEquals(const Command&) {
     EnterTask();
@@ -57,16 +55,6 @@ LRESULT DoViewHistory(const Command&) {
 
 LRESULT DoTaskNumbering(const Command&) {
     App().bTaskNumbering = !App().bTaskNumbering;
-    return 0;
-}
-
-LRESULT DoSetNumberMode(const Command& command) {
-    SetNumberMode(command.id - IDC_MODE_AUTO);
-    return 0;
-}
-
-LRESULT DoSetAngleUnit(const Command& command) {
-    SetAngleUnit(command.id - IDC_ANGLE_RAD);
     return 0;
 }
 
@@ -121,18 +109,45 @@ struct CommandEntry {
 
 // Command numbers without an entry are ignored.
 constexpr CommandEntry kCommands[] = {
+    {IDC_KEY_FIRST, IDC_KEY_LAST, DoKey},
     {IDC_EQUALS, IDC_EQUALS, DoEquals},
+    {IDC_PREVIOUS_TASK, IDC_CURRENT_TASK, DoDisplayLineClick},
+    {IDC_PREVIOUS_ANSWER, IDC_CURRENT_ANSWER, DoDisplayLineClick},
+    {IDC_MEMORY_INDICATOR, IDC_MEMORY_INDICATOR, DoMemoryIndicator},
+    {IDC_MODE_AUTO, IDC_MODE_FIX, DoSettingCommand},
+    {IDC_ANGLE_RAD, IDC_ANGLE_GRAD, DoSettingCommand},
     {IDC_PAST_TASKS, IDC_PAST_TASKS, DoPastTasks},
-    {IDM_OPEN, IDM_OPEN, DoOpenHistory},
-    {IDM_SAVE_AS, IDM_SAVE_AS, DoSaveHistory},
-    {IDM_PRINT, IDM_PRINT, DoPrintHistory},
+    {IDM_NEW, IDM_NEW, DoNew},
     {IDM_EXIT, IDM_EXIT, DoExit},
-    {IDM_COPY_HISTORY, IDM_COPY_HISTORY, DoCopyHistory},
+    {IDM_UNDO, IDM_UNDO, DoUndo},
+    {IDM_CUT, IDM_CUT, DoCut},
+    {IDM_COPY, IDM_COPY, DoCopy},
+    {IDM_PASTE, IDM_PASTE, DoPaste},
+    {IDM_DELETE, IDM_DELETE, DoDelete},
+    {IDM_COPY_MATHS, IDM_COPY_MATHS, DoCopyMaths},
+    {IDM_COPY_RESULT, IDM_COPY_RESULT, DoCopyResult},
+    {IDM_COPY_TASK, IDM_COPY_TASK, DoCopyTask},
+    {IDM_SELECT_ALL, IDM_SELECT_ALL, DoSelectAll},
+    {IDM_ENCLOSE, IDM_ENCLOSE, DoEnclose},
+    {IDM_CLEAR_INPUT, IDM_CLEAR_INPUT, DoClearInput},
+    {IDM_CLEAR_DISPLAY, IDM_CLEAR_DISPLAY, DoClearDisplay},
+    {IDM_CLEAR_HISTORY, IDM_CLEAR_HISTORY, DoClearHistory},
+    {kFirstInsertId, kLastInsertId, DoInsert},
+    {IDM_DISPLAY_ONLY, IDM_DISPLAY_ONLY, DoDisplayOnly},
+    {IDM_ALWAYS_ON_TOP, IDM_ALWAYS_ON_TOP, DoAlwaysOnTop},
     {IDM_VIEW_HISTORY, IDM_VIEW_HISTORY, DoViewHistory},
     {IDM_TASK_NUMBERING, IDM_TASK_NUMBERING, DoTaskNumbering},
     {IDM_ABOUT, IDM_ABOUT, DoAbout},
-    {IDC_MODE_AUTO, IDC_MODE_FIX, DoSetNumberMode},
-    {IDC_ANGLE_RAD, IDC_ANGLE_GRAD, DoSetAngleUnit},
+    {IDM_ONLINE_HELP, IDM_ONLINE_HELP, DoOnlineHelp},
+    {IDM_MODE_AUTO, IDM_ANGLE_GRAD, DoSettingCommand},
+    {IDM_DIGIT_GROUPING, IDM_DIGIT_GROUPING, DoSettingCommand},
+    {IDM_DECIMALS_FIRST, IDM_DECIMALS_LAST, DoSettingCommand},
+    {IDM_DECIMAL_DOT, IDM_FUNCTION_SEPARATOR, DoSettingCommand},
+    {IDM_RESET_SETTINGS, IDM_RESET_SETTINGS, DoResetSettings},
+    {IDM_OPEN, IDM_OPEN, DoOpenHistory},
+    {IDM_SAVE_AS, IDM_SAVE_AS, DoSaveHistory},
+    {IDM_PRINT, IDM_PRINT, DoPrintHistory},
+    {IDM_COPY_HISTORY, IDM_COPY_HISTORY, DoCopyHistory},
     {IDM_SAVE_SETTINGS, IDM_SAVE_SETTINGS, DoSaveSettings},
     {IDM_NUMBER_FORMAT, IDM_NUMBER_FORMAT, DoNumberFormat},
 };
@@ -180,6 +195,8 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         return OnCreate(window);
     case WM_COMMAND:
         return OnCommand(window, LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
+    case WM_INITMENUPOPUP:
+        return OnInitMenuPopup(reinterpret_cast<HMENU>(wParam), HIWORD(lParam) != 0);
     case WM_NOTIFY:
         return OnNotify(reinterpret_cast<const NMHDR*>(lParam));
     case WM_CTLCOLORSTATIC:

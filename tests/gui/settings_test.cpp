@@ -528,7 +528,7 @@ TEST_F(SettingsFileReading, StartUpRunsTheLines) {
 
 // Needs the main window's "Clear History" (2114): it empties the task of
 // CurrentTask and copies the record into PreviousTask.
-TEST_F(SettingsFileReading, DISABLED_ClearHistoryLineActsAtStartUp) {
+TEST_F(SettingsFileReading, ClearHistoryLineActsAtStartUp) {
     PutFile("zbl.cfg", "#deg\r\n#505\r\n");
     Start();
     EXPECT_STREQ(App().CurrentTask.szTask, "");

@@ -1,0 +1,122 @@
+// The keypad's table and the captions of inverse mode.
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+
+#include "calculate.h"
+#include "keypad_rules.h"
+#include "resource_ids.h"
+#include "task_record.h"
+#include "text.h"
+
+namespace {
+
+TEST(KeypadTable, ActionsByControlId) {
+    struct Row {
+        int firstId;
+        int lastId;
+        KeyAction action;
+    };
+    const Row rows[] = {
+        {1000, 1000, KeyAction::kToggleInverse},
+        {1001, 1009, KeyAction::kInsertName},
+        {1010, 1010, KeyAction::kEnclose},
+        {1011, 1011, KeyAction::kReciprocal},
+        {1012, 1012, KeyAction::kClearOrMemoryClear},
+        {1013, 1017, KeyAction::kInsertName},
+        {1018, 1018, KeyAction::kMemoryStore},
+        {1019, 1023, KeyAction::kInsertName},
+        {1024, 1024, KeyAction::kMemoryRecall},
+        {1025, 1029, KeyAction::kInsertName},
+        {1030, 1030, KeyAction::kMemoryAddOrSubtract},
+        {1031, 1033, KeyAction::kInsertName},
+        // The hidden cells under the "=" key do nothing.
+        {1034, 1035, KeyAction::kNone},
+    };
+    int covered = 0;
+    for (const Row& row : rows) {
+        for (int id = row.firstId; id <= row.lastId; ++id) {
+            SCOPED_TRACE(id);
+            EXPECT_EQ(KeyActionOf(id - IDC_KEY_FIRST), row.action);
+            ++covered;
+        }
+    }
+    EXPECT_EQ(covered, kKeypadCells);
+    EXPECT_EQ(KeyActionOf(-1), KeyAction::kNone);
+    EXPECT_EQ(KeyActionOf(kKeypadCells), KeyAction::kNone);
+}
+
+TEST(KeypadTable, NamesRowByRow) {
+    const char* const rows[6][6] = {
+        {"a...", "sin", "cos", "tan", "cot", "pi"}, {"ln", "log", "(", ")", "(...)", "1/..."},
+        {"C", "7", "8", "9", "^", "_"},             {"MS", "4", "5", "6", "*", "/"},
+        {"MR", "1", "2", "3", "+", "-"},            {"M+", "0", ".", "E", "=", ""},
+    };
+    for (int cell = 0; cell < kKeypadCells; ++cell) {
+        SCOPED_TRACE(cell);
+        EXPECT_STREQ(kKeypadKeys[cell].name, rows[cell / 6][cell % 6]);
+    }
+}
+
+// Every name a key inserts, and every inverse name, is something the engine
+// reads when it stands in a small task.
+TEST(KeypadTable, InsertedNamesAreUnderstood) {
+    struct Row {
+        int cell;
+        bool inverse;
+        const char* before;
+        const char* after;
+    };
+    const Row rows[] = {
+        {1, false, "", "(0.5)"}, {2, false, "", "(0.5)"}, {3, false, "", "(0.5)"}, {4, false, "", "(0.5)"},
+        {5, false, "2*", ""},    {6, false, "", "(2)"},   {7, false, "", "(2)"},   {8, false, "", "2)"},
+        {9, false, "(2", ""},    {13, false, "", ""},     {14, false, "", ""},     {15, false, "", ""},
+        {16, false, "2", "3"},   {17, false, "3", "8"},   {19, false, "", ""},     {20, false, "", ""},
+        {21, false, "", ""},     {22, false, "2", "3"},   {23, false, "6", "3"},   {25, false, "", ""},
+        {26, false, "", ""},     {27, false, "", ""},     {28, false, "2", "3"},   {29, false, "2", "3"},
+        {31, false, "", ""},     {32, false, "2", "5"},   {33, false, "2", "3"},   {1, true, "", "(0.5)"},
+        {2, true, "", "(0.5)"},  {3, true, "", "(0.5)"},  {4, true, "", "(2)"},    {6, true, "", "(2)"},
+        {7, true, "", "(2)"},
+    };
+    std::set<int> plainCells;
+    std::set<int> inverseCells;
+    for (const Row& row : rows) {
+        std::string task = std::string(row.before) + (row.inverse ? "a" : "") + kKeypadKeys[row.cell].name + row.after;
+        SCOPED_TRACE(task);
+        (row.inverse ? inverseCells : plainCells).insert(row.cell);
+        TaskRecord record;
+        ResetTaskRecord(record);
+        CopyText(record.szTask, task.c_str());
+        EXPECT_NE(CalculateTask(record), -1) << record.szAnswer;
+    }
+    for (int cell = 0; cell < kKeypadCells; ++cell) {
+        SCOPED_TRACE(cell);
+        EXPECT_EQ(plainCells.count(cell) == 1, KeyActionOf(cell) == KeyAction::kInsertName);
+        EXPECT_EQ(inverseCells.count(cell) == 1, IsInverseCell(cell));
+    }
+}
+
+TEST(InverseCaptions, PrefixAndThreeCharacters) {
+    struct Row {
+        char prefix;
+        int cell;
+        const char* caption;
+    };
+    const Row rows[] = {
+        {'a', 1, "asin"}, {'a', 2, "acos"}, {'a', 3, "atan"}, {'a', 4, "acot"}, {'a', 6, "aln"}, {'a', 7, "alog"},
+        // Leaving inverse mode leaves a leading space on the captions.
+        {' ', 1, " sin"}, {' ', 6, " ln"}, {' ', 7, " log"},
+        // "pi" and the other keys are no inverse keys.
+        {'a', 5, ""}, {'a', 0, ""}, {'a', 12, ""}, {'a', 30, ""}, {'a', 35, ""}, {'a', -1, ""}, {'a', 36, ""},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.cell);
+        char caption[kKeyCaptionCapacity + 1];
+        BuildInverseCaption(row.prefix, row.cell, caption);
+        EXPECT_STREQ(caption, row.caption);
+        EXPECT_EQ(IsInverseCell(row.cell), row.caption[0] != 0);
+    }
+}
+
+}  // namespace

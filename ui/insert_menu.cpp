@@ -1,0 +1,9 @@
+#include "insert_menu.h"
+
+#include "input_line.h"
+#include "insert_table.h"
+
+LRESULT DoInsert(const Command& command) {
+    if (const char* text = InsertedText(command.id)) InsertIntoInput(text);
+    return 0;
+}
