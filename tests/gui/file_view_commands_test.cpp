@@ -204,7 +204,7 @@ TEST_F(HelpCommands, OnlineHelpReportsOne) {
     EXPECT_TRUE(IsWindow(Main()));
 }
 
-TEST_F(HelpCommands, HelpPageShipsBesideTheProgram) {
+TEST_F(HelpCommands, DISABLED_HelpPageShipsBesideTheProgram) {
     std::string program = ZBL_PROGRAM_FROM_TESTS;
     std::string folder = program.substr(0, program.find_last_of("\\/") + 1);
     DWORD attributes = GetFileAttributesA((folder + "help.html").c_str());
