@@ -177,11 +177,11 @@ void CreateToolbar(HWND window) {
     SendMessageA(app.toolbar, TB_LOADIMAGES, IDB_STD_SMALL_COLOR, reinterpret_cast<LPARAM>(HINST_COMMCTRL));
     TBBUTTON buttons[13]{};
     for (int i = 0; i < 13; ++i) {
-        const ToolbarSpec& spec = kToolbar[i];
-        buttons[i].iBitmap = spec.image < 0 ? 0 : spec.image;
-        buttons[i].idCommand = spec.command;
+        const ToolbarSpec& button = kToolbar[i];
+        buttons[i].iBitmap = button.image < 0 ? 0 : button.image;
+        buttons[i].idCommand = button.command;
         buttons[i].fsState = TBSTATE_ENABLED;
-        buttons[i].fsStyle = spec.image < 0 ? BTNS_SEP : BTNS_BUTTON;
+        buttons[i].fsStyle = button.image < 0 ? BTNS_SEP : BTNS_BUTTON;
     }
     SendMessageA(app.toolbar, TB_ADDBUTTONSA, 13, reinterpret_cast<LPARAM>(buttons));
     SendMessageA(app.toolbar, TB_AUTOSIZE, 0, 0);
@@ -232,8 +232,8 @@ void CreateKeypad(HWND window) {
 int CaptionHeight() { return GetSystemMetrics(SM_CYCAPTION); }
 
 const char* ToolbarTooltip(int command) {
-    for (const ToolbarSpec& spec : kToolbar) {
-        if (spec.image >= 0 && spec.command == command) return spec.tip;
+    for (const ToolbarSpec& button : kToolbar) {
+        if (button.image >= 0 && button.command == command) return button.tip;
     }
     return nullptr;
 }
@@ -263,12 +263,12 @@ void CreateMainControls(HWND window) {
     for (const KeyTip& tip : kKeyTips) AddTool(GetDlgItem(window, tip.id), tip.text);
     MakeControl(0, "button", "=", WS_VISIBLE | BS_PUSHBUTTON, 186, 365, 91, 42, window, IDC_EQUALS);
 
-    for (const StaticSpec& spec : kDisplayStatics) {
-        HWND line = MakeControl(WS_EX_TRANSPARENT, "static", spec.text, (spec.visible ? WS_VISIBLE : 0) | spec.style,
-                                spec.x, spec.y, spec.width, spec.height, window, spec.id);
-        SetFont(line, spec.font);
-        if (spec.tip) AddTool(line, spec.tip);
-        if (HWND* kept = KeptHandle(spec.id)) *kept = line;
+    for (const StaticSpec& entry : kDisplayStatics) {
+        HWND line = MakeControl(WS_EX_TRANSPARENT, "static", entry.text, (entry.visible ? WS_VISIBLE : 0) | entry.style,
+                                entry.x, entry.y, entry.width, entry.height, window, entry.id);
+        SetFont(line, entry.font);
+        if (entry.tip) AddTool(line, entry.tip);
+        if (HWND* kept = KeptHandle(entry.id)) *kept = line;
     }
 
     app.pastTasks = MakeControl(0, "combobox", nullptr, WS_VISIBLE | CBS_DROPDOWNLIST | WS_VSCROLL, 7, 120, 270,
