@@ -5,7 +5,7 @@
 #include "text.h"
 
 #ifndef ZBL_MAKER_ADDRESS
-#define ZBL_MAKER_ADDRESS "https://www.zentrabel.example"
+#define ZBL_MAKER_ADDRESS "https://www.zentrabel.example/"
 #endif
 
 const char kMakerAddress[] = ZBL_MAKER_ADDRESS;

@@ -61,6 +61,9 @@ void EnterTask() {
     CopyText(app.CurrentTask.szTask, task);
 
     int result = CalculateTask(app.CurrentTask);
+    // A command line such as "#4" hands its number back as it stands; only a
+    // solved equation opens the panel, any other number is recorded as typed.
+    if (result == kKindQuadratic && app.CurrentTask.szTask[0] == '#') result = kKindCommand;
     app.iLastStatus = result;
     if (result == kKindCommand) RepaintIndicatorRow();
     if (result == kKindQuadratic) {

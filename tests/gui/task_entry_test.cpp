@@ -103,6 +103,17 @@ TEST_F(TaskEntry, QuadraticLabelsAndTooltip) {
     EXPECT_EQ(Text(IDC_CURRENT_ANSWER), "1.5");
 }
 
+TEST_F(TaskEntry, CommandLineNumberFourIsNoEquation) {
+    ExpectSteps({
+        {"2+3", "", "", "2+3", "5", "\r\n2+3 = 5\r\n"},
+        // "#4" gives back 4 like a solved equation, yet it is only recorded.
+        {"#4", "2+3", "5", "#4", "5", "\r\n#4 = 5\r\n"},
+        {"1+1", "#4", "5", "1+1", "2", "\r\n1+1 = 2\r\n"},
+    });
+    EXPECT_FALSE(Visible(IDC_X1_LABEL));
+    EXPECT_FALSE(Visible(IDC_X2_LABEL));
+}
+
 TEST_F(TaskEntry, ThrownAwayLineLeavesTheRecordAlone) {
     Enter("2+3");
     Enter("=junk");

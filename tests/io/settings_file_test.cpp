@@ -112,6 +112,23 @@ TEST_F(SettingsFile, SavingReplacesOnlyWhenEverythingSucceeded) {
     }
 }
 
+// A disk that fills up while the new file is written: the file opens, the
+// bytes go into the stream's buffer, and the flush fails. Where the system
+// has such a device, the temporary file is a link to it.
+TEST_F(SettingsFile, FullDiskKeepsTheOldSettings) {
+    const fs::path full = "/dev/full";
+    if (!fs::exists(full)) GTEST_SKIP() << "no device that is always full";
+    const std::string path = Path("zbl.cfg");
+    const std::string temp = Path("zbl.cfg.new");
+    Put(path, "old settings");
+    fs::create_symlink(full, temp);
+    const std::string bytes = "#deg\r\n";
+    EXPECT_FALSE(SaveFileReplacing(path.c_str(), temp.c_str(), bytes.data(), bytes.size(), RemoveThenRename));
+    EXPECT_EQ(Get(path), "old settings");
+    EXPECT_FALSE(fs::is_symlink(temp));  // the link was removed, not what it points to
+    EXPECT_TRUE(fs::exists(full));
+}
+
 TEST_F(SettingsFile, SavedSettingsReadBack) {
     TaskRecord record;
     ResetTaskRecord(record);
