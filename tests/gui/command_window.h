@@ -13,14 +13,15 @@
 #include <thread>
 #include <vector>
 
+#include "gui_support.h"
 #include "resource_ids.h"
 
 namespace command_tests {
 
-std::string WindowText(HWND window);
+using ::WindowText;
 
 // Runs the thread's waiting messages through the program's message routing.
-void PumpMessages();
+inline void PumpMessages() { Pump(); }
 
 // The clipboard's plain text, or "(none)" when it holds none.
 std::string ClipboardText();
@@ -46,37 +47,20 @@ private:
     std::thread watcher_;
 };
 
-class CommandWindow : public ::testing::Test {
+class CommandWindow : public MainWindowTest {
 protected:
-    void SetUp() override;
-    void TearDown() override;
+    CommandWindow() : MainWindowTest(SW_HIDE) {}
 
-    HWND Main() const { return main_; }
-    HWND Control(int id) const { return GetDlgItem(main_, id); }
-    HWND Input() const { return GetDlgItem(Control(IDC_PAST_TASKS), IDC_INPUT_LINE); }
-    HWND HistoryDialog() const { return history_; }
     HWND Key(int cell) const { return Control(IDC_KEY_FIRST + cell); }
-
-    std::string Text(int id) const { return WindowText(Control(id)); }
-    std::string InputText() const { return WindowText(Input()); }
-    std::string History() const;
-    // The history after its banner.
-    std::string Entries() const;
-    std::vector<std::string> PastTaskList() const;
-    std::string Tooltip(int id) const;
-    COLORREF TextColour(int id) const;
 
     // Sets the input line's text and selects characters start to end.
     void SetInput(const std::string& text, int start, int end);
     void SetInput(const std::string& text) { SetInput(text, static_cast<int>(text.size()), static_cast<int>(text.size())); }
     std::pair<int, int> InputSelection() const;
 
-    LRESULT Command(int id, int notification = 0);
-    void Click(int id) { SendMessageA(Control(id), BM_CLICK, 0, 0); }
+    using MainWindowTest::Click;
+    void Click(int id) { Click(Control(id)); }
     void ClickKey(int cell) { SendMessageA(Key(cell), BM_CLICK, 0, 0); }
-    // Types a task and clicks "=".
-    void Enter(const std::string& task);
-
     // A key pressed in the input line, through the message loop's routing (so
     // through the accelerator table), with Ctrl or Shift held when asked.
     void PressKey(WORD key, bool control = false, bool shift = false);
@@ -93,14 +77,11 @@ protected:
     // Whether the control itself is shown (the window as a whole may be hidden).
     bool Shown(int id) const { return (GetWindowLongA(Control(id), GWL_STYLE) & WS_VISIBLE) != 0; }
     bool KeyPressed(int cell) const { return SendMessageA(Key(cell), BM_GETCHECK, 0, 0) == BST_CHECKED; }
-    bool Topmost() const { return (GetWindowLongA(main_, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; }
+    bool Topmost() const { return (GetWindowLongA(Main(), GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; }
     RECT WindowRect(HWND window) const;
 
 private:
     UINT OpenMenuHolding(int id);
-
-    HWND main_ = nullptr;
-    HWND history_ = nullptr;
 };
 
 // Colours the window gives indicators.

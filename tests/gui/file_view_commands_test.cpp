@@ -209,8 +209,8 @@ TEST_F(HelpCommands, OnlineHelpReportsOne) {
 }
 
 TEST_F(HelpCommands, HelpPageShipsBesideTheProgram) {
-    std::string program = ZBL_PROGRAM_FROM_TESTS;
-    std::string folder = program.substr(0, program.find_last_of("\\/") + 1);
+    std::string program = ProgramPath();
+    std::string folder = program.substr(0, program.find_last_of("\\") + 1);
     DWORD attributes = GetFileAttributesA((folder + "help.html").c_str());
     ASSERT_NE(attributes, INVALID_FILE_ATTRIBUTES) << folder;
     EXPECT_EQ(attributes & FILE_ATTRIBUTE_DIRECTORY, 0u);

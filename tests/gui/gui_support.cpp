@@ -79,6 +79,18 @@ std::ostream& operator<<(std::ostream& out, const Placement& placement) {
     return out << "(" << placement.x << ", " << placement.y << ") " << placement.width << " x " << placement.height;
 }
 
+std::string ProgramPath() {
+    char path[MAX_PATH];
+    DWORD length = GetModuleFileNameA(nullptr, path, sizeof path);
+    std::string text(path, length);
+    text.resize(text.find_last_of("\\/") + 1);
+    text += ZBL_PROGRAM_FROM_TESTS;
+    for (char& c : text) {
+        if (c == '/') c = '\\';
+    }
+    return text;
+}
+
 void Pump() {
     MSG message;
     while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
@@ -88,7 +100,7 @@ void Pump() {
 }
 
 void MainWindowTest::SetUp() {
-    ASSERT_TRUE(StartZentrabel(GetModuleHandleA(nullptr), SW_SHOWNORMAL));
+    ASSERT_TRUE(StartZentrabel(GetModuleHandleA(nullptr), showCommand_));
     main_ = FindThreadWindow(GetCurrentThreadId(), "myWindowClass", "Zentrabel");
     ASSERT_NE(main_, nullptr);
     history_ = FindThreadWindow(GetCurrentThreadId(), "#32770", "Task History");

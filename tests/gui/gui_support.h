@@ -28,12 +28,20 @@ struct Placement {
 Placement PlacementOf(HWND child);
 std::ostream& operator<<(std::ostream& out, const Placement& placement);
 
+// The full path of zentrabel.exe, found beside the tests whatever the current
+// directory (the file dialogs change it).
+std::string ProgramPath();
+
 // Runs the posted and sent messages of this thread through the program's own
 // message routing until the queue is empty.
 void Pump();
 
 class MainWindowTest : public ::testing::Test {
 protected:
+    // How the window is first shown: tests that do not look at the screen
+    // keep it hidden (under Wine without a window manager, destroying a
+    // window that was ever shown waits for the X server).
+    explicit MainWindowTest(int showCommand = SW_SHOWNORMAL) : showCommand_(showCommand) {}
     void SetUp() override;
     void TearDown() override;
 
@@ -57,12 +65,15 @@ protected:
     bool Visible(int id) const { return IsWindowVisible(Control(id)) != FALSE; }
 
     void Type(const std::string& text) { SetWindowTextA(Input(), text.c_str()); }
-    void Command(int id) { SendMessageA(main_, WM_COMMAND, id, 0); }
+    LRESULT Command(int id, int notification = 0) {
+        return SendMessageA(main_, WM_COMMAND, MAKEWPARAM(id, notification), 0);
+    }
     void Click(HWND button) { SendMessageA(button, BM_CLICK, 0, 0); }
     // Types a task and clicks the "=" key.
     void Enter(const std::string& task);
 
 private:
+    int showCommand_;
     HWND main_ = nullptr;
     HWND history_ = nullptr;
 };

@@ -103,18 +103,6 @@ BOOL CALLBACK MatchProcessWindow(HWND window, LPARAM data) {
     return FALSE;
 }
 
-std::string ProgramPath() {
-    char path[MAX_PATH];
-    DWORD length = GetModuleFileNameA(nullptr, path, sizeof path);
-    std::string text(path, length);
-    text.resize(text.find_last_of("\\/") + 1);
-    text += ZBL_PROGRAM_FROM_TESTS;
-    for (char& c : text) {
-        if (c == '/') c = '\\';
-    }
-    return text;
-}
-
 TEST(Program, CalculatesATaskEndToEnd) {
     std::string program = ProgramPath();
     STARTUPINFOA startup{};
