@@ -1,6 +1,8 @@
 // Start-up failures, the start-up time and the program itself end to end.
 #include <windows.h>
 
+#include <commctrl.h>
+
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -42,6 +44,89 @@ TEST(Startup, RegistrationFailureIsReported) {
     EXPECT_EQ(caption, "Error!");
     EXPECT_NE(texts.find("Window Registration Failed!|"), std::string::npos) << texts;
     EXPECT_EQ(FindThreadWindow(gui, "myWindowClass", nullptr), nullptr);
+}
+
+// The window whose creation the hook below refuses: its class (a name, or
+// the atom of the dialog class) and, when given, its title.
+struct Refusal {
+    const char* className;
+    const char* title;
+};
+Refusal gRefused;
+
+bool IsClass(LPCSTR given, const char* wanted) {
+    if (IS_INTRESOURCE(given)) {
+        std::string atom = "#";
+        atom += std::to_string(reinterpret_cast<ULONG_PTR>(given));
+        return atom == wanted;
+    }
+    return lstrcmpiA(given, wanted) == 0;
+}
+
+LRESULT CALLBACK RefuseCreation(int code, WPARAM wParam, LPARAM lParam) {
+    if (code == HCBT_CREATEWND) {
+        const CREATESTRUCTA* create = reinterpret_cast<CBT_CREATEWNDA*>(lParam)->lpcs;
+        if (IsClass(create->lpszClass, gRefused.className) &&
+            (!gRefused.title || (create->lpszName && std::string(create->lpszName) == gRefused.title)))
+            return 1;
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+// A window that cannot be made: the main window and the history dialog stop
+// the start-up with their box; without the toolbar the window works on.
+TEST(Startup, CreationFailuresAreReported) {
+    struct Row {
+        Refusal refused;
+        const char* caption;
+        const char* text;
+        bool started;
+    };
+    const Row rows[] = {
+        {{"myWindowClass", "Zentrabel"}, "Error!", "Window Creation Failed!", false},
+        {{"#32770", "Task History"}, "Error!", "Dialog Creation Failed!", false},
+        {{TOOLBARCLASSNAMEA, nullptr}, "Error", "Could not create toolbar.", true},
+    };
+    HINSTANCE instance = GetModuleHandleA(nullptr);
+    DWORD gui = GetCurrentThreadId();
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.text);
+        gRefused = row.refused;
+        std::string texts;
+        std::thread helper([&] {
+            for (int i = 0; i < 500; ++i) {
+                if (HWND box = FindThreadWindow(gui, "#32770", row.caption)) {
+                    for (const std::string& text : ChildTexts(box, "Static")) texts += text + "|";
+                    PostMessageA(box, WM_COMMAND, IDOK, 0);
+                    return;
+                }
+                Sleep(10);
+            }
+        });
+        HHOOK hook = SetWindowsHookExA(WH_CBT, RefuseCreation, nullptr, gui);
+        ASSERT_NE(hook, nullptr);
+        const bool started = StartZentrabel(instance, SW_HIDE);
+        UnhookWindowsHookEx(hook);
+        helper.join();
+
+        EXPECT_EQ(started, row.started);
+        EXPECT_NE(texts.find(std::string(row.text) + "|"), std::string::npos) << texts;
+        HWND main = FindThreadWindow(gui, "myWindowClass", nullptr);
+        if (row.started) {
+            ASSERT_NE(main, nullptr);
+            SetWindowTextA(GetDlgItem(GetDlgItem(main, IDC_PAST_TASKS), IDC_INPUT_LINE), "6*7");
+            SendMessageA(main, WM_COMMAND, IDC_EQUALS, 0);
+            EXPECT_EQ(WindowText(GetDlgItem(main, IDC_CURRENT_ANSWER)), "42");
+            DestroyWindow(main);
+        } else {
+            EXPECT_EQ(main, nullptr);
+        }
+        EXPECT_EQ(FindThreadWindow(gui, "#32770", "Task History"), nullptr);
+        MSG message;
+        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+        }
+        UnregisterClassA("myWindowClass", instance);
+    }
 }
 
 // Reports the time from the start-up call to the painted window; the program
