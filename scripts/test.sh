@@ -2,8 +2,8 @@
 # The one test command: installs what is missing, then builds and runs every
 # test in three configurations:
 #   debug    native, AddressSanitizer + UndefinedBehaviorSanitizer, -Werror
-#   mingw    Windows executables, run under Wine in a fresh prefix
-#   release  native, optimised (also builds the benchmarks)
+#   mingw    Windows executables, -Werror, run under Wine in a fresh prefix
+#   release  native, optimised, -Werror (also builds the benchmarks)
 # and then two checks that count one entry each per line they report:
 #   valgrind the release zentrabel-cli under memcheck over the task corpus,
 #            one entry per stream mode (scripts/valgrind-cli.sh)
@@ -241,10 +241,10 @@ if ! init_wine_prefix; then
   summaries+=("[mingw] no Wine prefix")
   trouble=1
 else
-  run_preset mingw
+  run_preset mingw -DZBL_WERROR=ON
 fi
 
-run_preset release
+run_preset release -DZBL_WERROR=ON
 
 run_script valgrind bash scripts/valgrind-cli.sh build/release/cli/zentrabel-cli
 run_script fuzz bash scripts/fuzz.sh "${ZBL_FUZZ_SECONDS:-60}"
