@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "build_config.h"
 #include "engine.h"
 #include "text.h"
 #include "trace.h"
@@ -28,7 +29,7 @@
 
 namespace {
 
-constexpr const char* kVersion = "1.0.0";
+constexpr const char* kVersion = ZBL_VERSION_NUMBER;
 
 const char kUsage[] =
     "Usage: zentrabel-cli [--seed N] [TASK...]\n"

@@ -12,6 +12,9 @@ here=$(cd "$(dirname "$0")/.." && pwd)
 packages=(cmake ninja-build g++ googletest libgtest-dev libbenchmark-dev bc)
 # Cross build of the Windows executables and running them under Wine.
 packages+=(g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64 wine wine64)
+# The Windows installer and the portable zip (the mingw build's dist target),
+# and the check of the Linux desktop entry.
+packages+=(nsis zip unzip desktop-file-utils)
 # Fuzzing (clang with libFuzzer and the sanitizer runtimes) and memcheck runs.
 packages+=(clang libclang-rt-14-dev valgrind)
 # A display for the Windows program when none is given.

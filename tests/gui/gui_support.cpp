@@ -79,17 +79,19 @@ std::ostream& operator<<(std::ostream& out, const Placement& placement) {
     return out << "(" << placement.x << ", " << placement.y << ") " << placement.width << " x " << placement.height;
 }
 
-std::string ProgramPath() {
+std::string BuildFilePath(const char* fromTests) {
     char path[MAX_PATH];
     DWORD length = GetModuleFileNameA(nullptr, path, sizeof path);
     std::string text(path, length);
     text.resize(text.find_last_of("\\/") + 1);
-    text += ZBL_PROGRAM_FROM_TESTS;
+    text += fromTests;
     for (char& c : text) {
         if (c == '/') c = '\\';
     }
     return text;
 }
+
+std::string ProgramPath() { return BuildFilePath(ZBL_PROGRAM_FROM_TESTS); }
 
 void Pump() {
     MSG message;

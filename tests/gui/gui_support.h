@@ -28,6 +28,9 @@ struct Placement {
 Placement PlacementOf(HWND child);
 std::ostream& operator<<(std::ostream& out, const Placement& placement);
 
+// The full path of a file of the build, named relative to the tests' folder.
+std::string BuildFilePath(const char* fromTests);
+
 // The full path of zentrabel.exe, found beside the tests whatever the current
 // directory (the file dialogs change it).
 std::string ProgramPath();

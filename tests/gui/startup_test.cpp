@@ -1,4 +1,5 @@
-// Start-up failures, the start-up time and the program itself end to end.
+// Start-up failures, the start-up time, the program itself end to end, and the
+// version information that the program and the console calculator carry.
 #include <windows.h>
 
 #include <commctrl.h>
@@ -8,6 +9,7 @@
 #include <cstdio>
 #include <string>
 #include <thread>
+#include <vector>
 
 #include "gui_support.h"
 #include "resource_ids.h"
@@ -222,6 +224,56 @@ TEST(Program, CalculatesATaskEndToEnd) {
     if (exitCode == STILL_ACTIVE) TerminateProcess(process.hProcess, 1);
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
+}
+
+// One string of a file's version resource, in its US English, Windows Latin-1
+// block ("" when missing).
+std::string VersionString(const std::vector<char>& info, const char* name) {
+    std::string key = std::string("\\StringFileInfo\\040904E4\\") + name;
+    char* value = nullptr;
+    UINT length = 0;
+    if (!VerQueryValueA(info.data(), key.c_str(), reinterpret_cast<void**>(&value), &length) || !value) return "";
+    return std::string(value, length > 0 ? length - 1 : 0);
+}
+
+// Both executables carry the project's version, the number the About dialog
+// and "zentrabel-cli --version" show.
+TEST(Version, ResourceOfEachExecutableCarriesTheProjectVersion) {
+    struct Row {
+        const char* fromTests;
+        const char* file;
+        const char* description;
+    };
+    const Row rows[] = {
+        {ZBL_PROGRAM_FROM_TESTS, "zentrabel.exe", "Zentrabel scientific calculator"},
+        {ZBL_CLI_FROM_TESTS, "zentrabel-cli.exe", "Zentrabel console calculator"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.file);
+        std::string path = BuildFilePath(row.fromTests);
+        DWORD ignored = 0;
+        DWORD size = GetFileVersionInfoSizeA(path.c_str(), &ignored);
+        ASSERT_GT(size, 0u) << path;
+        std::vector<char> info(size);
+        ASSERT_TRUE(GetFileVersionInfoA(path.c_str(), 0, size, info.data()));
+
+        EXPECT_EQ(VersionString(info, "ProductName"), "Zentrabel");
+        EXPECT_EQ(VersionString(info, "ProductVersion"), ZBL_PROJECT_VERSION);
+        EXPECT_EQ(VersionString(info, "FileVersion"), ZBL_PROJECT_VERSION);
+        EXPECT_EQ(VersionString(info, "FileDescription"), row.description);
+        EXPECT_EQ(VersionString(info, "OriginalFilename"), row.file);
+
+        VS_FIXEDFILEINFO* fixed = nullptr;
+        UINT length = 0;
+        ASSERT_TRUE(VerQueryValueA(info.data(), "\\", reinterpret_cast<void**>(&fixed), &length));
+        ASSERT_EQ(length, sizeof(VS_FIXEDFILEINFO));
+        EXPECT_EQ(fixed->dwSignature, 0xFEEF04BDu);
+        EXPECT_EQ(fixed->dwFileVersionMS, static_cast<DWORD>(MAKELONG(ZBL_PROJECT_VERSION_MINOR, ZBL_PROJECT_VERSION_MAJOR)));
+        EXPECT_EQ(fixed->dwFileVersionLS, static_cast<DWORD>(MAKELONG(0, ZBL_PROJECT_VERSION_PATCH)));
+        EXPECT_EQ(fixed->dwProductVersionMS, fixed->dwFileVersionMS);
+        EXPECT_EQ(fixed->dwProductVersionLS, fixed->dwFileVersionLS);
+        EXPECT_EQ(fixed->dwFileType, static_cast<DWORD>(VFT_APP));
+    }
 }
 
 }  // namespace
