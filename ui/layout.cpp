@@ -11,13 +11,13 @@ namespace {
 
 constexpr int kNoFont = -1;
 
-struct FontSpec {
+struct FontRow {
     int height;  // character height in pixels
     int weight;
     const char* face;
 };
 
-constexpr FontSpec kFonts[kFontSlotCount] = {
+constexpr FontRow kFonts[kFontSlotCount] = {
     /* kKeyFont13 */ {13, FW_NORMAL, "San Serif"},
     /* kKeyFont12 */ {12, FW_NORMAL, "San Serif"},
     /* kKeyFont20 */ {20, FW_NORMAL, "San Serif"},
@@ -27,14 +27,14 @@ constexpr FontSpec kFonts[kFontSlotCount] = {
     /* kInputFont */ {12, FW_NORMAL, "Arial"},
 };
 
-struct KeySpec {
+struct KeyRow {
     const char* label;
     int font;
 };
 
 // Cell k is control 1000 + k in row k / 6, column k % 6. Keys without a font
 // of their own keep the system's control font.
-constexpr KeySpec kKeypad[36] = {
+constexpr KeyRow kKeypad[36] = {
     /* row 0 */ {"a...", kNoFont}, {"sin", kKeyFont13}, {"cos", kKeyFont13},
                 {"tan", kKeyFont13}, {"cot", kKeyFont13}, {"pi", kKeyFont13},
     /* row 1 */ {"ln", kKeyFont13}, {"log", kKeyFont13}, {"(", kKeyFont13},
@@ -65,7 +65,7 @@ constexpr DWORD kIndicatorStyle = SS_CENTER | SS_NOTIFY;
 constexpr DWORD kTaskLineStyle = SS_LEFT | SS_ENDELLIPSIS | SS_NOTIFY;
 constexpr DWORD kAnswerLineStyle = SS_RIGHT | SS_NOTIFY;
 
-struct StaticSpec {
+struct StaticRow {
     int id;
     const char* text;
     int x, y, width, height;
@@ -76,7 +76,7 @@ struct StaticSpec {
 };
 
 // The statics drawn over the display panel, in creation order.
-constexpr StaticSpec kDisplayStatics[] = {
+constexpr StaticRow kDisplayStatics[] = {
     {IDC_MEMORY_INDICATOR, "MEM", 126, 10, 25, 18, kIndicatorStyle, kIndicatorFont, true, "Memory"},
     {IDC_MODE_AUTO, "AUTO", 12, 10, 25, 18, kIndicatorStyle, kIndicatorFont, true, nullptr},
     {IDC_MODE_SCI, "SCI", 41, 10, 25, 18, kIndicatorStyle, kIndicatorFont, true, nullptr},
@@ -92,13 +92,13 @@ constexpr StaticSpec kDisplayStatics[] = {
     {IDC_X2_LABEL, "x2 =", 94, 94, 30, 20, SS_LEFT, kNoFont, false, nullptr},
 };
 
-struct ToolbarSpec {
+struct ToolbarButton {
     int image;  // standard small colour image; -1 for a separator
     int command;
     const char* tip;
 };
 
-constexpr ToolbarSpec kToolbar[13] = {
+constexpr ToolbarButton kToolbar[13] = {
     {STD_DELETE, IDM_DELETE, "Delete (Backspace)"},
     {STD_UNDO, IDM_UNDO, "Undo (CTRL+Z)"},
     {-1, 0, nullptr},
@@ -177,7 +177,7 @@ void CreateToolbar(HWND window) {
     SendMessageA(app.toolbar, TB_LOADIMAGES, IDB_STD_SMALL_COLOR, reinterpret_cast<LPARAM>(HINST_COMMCTRL));
     TBBUTTON buttons[13]{};
     for (int i = 0; i < 13; ++i) {
-        const ToolbarSpec& button = kToolbar[i];
+        const ToolbarButton& button = kToolbar[i];
         buttons[i].iBitmap = button.image < 0 ? 0 : button.image;
         buttons[i].idCommand = button.command;
         buttons[i].fsState = TBSTATE_ENABLED;
@@ -232,7 +232,7 @@ void CreateKeypad(HWND window) {
 int CaptionHeight() { return GetSystemMetrics(SM_CYCAPTION); }
 
 const char* ToolbarTooltip(int command) {
-    for (const ToolbarSpec& button : kToolbar) {
+    for (const ToolbarButton& button : kToolbar) {
         if (button.image >= 0 && button.command == command) return button.tip;
     }
     return nullptr;
@@ -263,7 +263,7 @@ void CreateMainControls(HWND window) {
     for (const KeyTip& tip : kKeyTips) AddTool(GetDlgItem(window, tip.id), tip.text);
     MakeControl(0, "button", "=", WS_VISIBLE | BS_PUSHBUTTON, 186, 365, 91, 42, window, IDC_EQUALS);
 
-    for (const StaticSpec& entry : kDisplayStatics) {
+    for (const StaticRow& entry : kDisplayStatics) {
         HWND line = MakeControl(WS_EX_TRANSPARENT, "static", entry.text, (entry.visible ? WS_VISIBLE : 0) | entry.style,
                                 entry.x, entry.y, entry.width, entry.height, window, entry.id);
         SetFont(line, entry.font);
