@@ -57,6 +57,12 @@ struct AppState {
     // Whether the quadratic panel's moves are still in the records; see
     // EnterTask for why this is kept apart from iLastStatus.
     bool quadraticPanelOpen;
+    // While a history file is replayed, the "=" road leaves the display lines
+    // and the focus alone; the replay shows the last records and gives the
+    // input line the focus when it ends.
+    bool replayingFile;
+    // The display lines do not show the records yet (set during a replay).
+    bool displayBehind;
     // Inverse mode of the keypad: ' ' off, 'a' on.
     char cInversePrefix;
 

@@ -7,8 +7,10 @@
 #include <new>
 #include <string>
 
+#include "app.h"
 #include "history_file.h"
 #include "resource_ids.h"
+#include "task_entry.h"
 
 namespace {
 
@@ -78,6 +80,8 @@ std::unique_ptr<char[]> ReadWholeFile(HANDLE file, size_t& size) {
 class ReplayBatch {
 public:
     ReplayBatch(HWND owner, HWND history) : owner_(owner), history_(history) {
+        App().replayingFile = true;
+        SetFocus(nullptr);
         // A window that is not shown must not be shown by the end of the batch.
         painting_ = IsWindowVisible(owner_) != 0;
         if (painting_) SendMessageA(owner_, WM_SETREDRAW, FALSE, 0);
@@ -95,6 +99,9 @@ public:
             gActive = nullptr;
             Flush();
         }
+        App().replayingFile = false;
+        CatchUpDisplay();
+        SetFocus(App().inputLine);
         if (painting_) {
             SendMessageA(owner_, WM_SETREDRAW, TRUE, 0);
             RedrawWindow(owner_, nullptr, nullptr, RDW_ERASE | RDW_FRAME | RDW_INVALIDATE | RDW_ALLCHILDREN);

@@ -19,13 +19,18 @@ void ShowQuadraticLabels(int show) {
 void ClearInputLine() {
     HWND input = App().inputLine;
     SetWindowTextA(input, "");
-    SetFocus(input);
+    if (!App().replayingFile) SetFocus(input);
 }
 
 }  // namespace
 
 void ShowRecords() {
-    const AppState& app = App();
+    AppState& app = App();
+    if (app.replayingFile) {
+        app.displayBehind = true;
+        return;
+    }
+    app.displayBehind = false;
     SetWindowTextA(app.currentTaskLine, app.CurrentTask.szTask);
     SetWindowTextA(app.currentAnswerLine, app.CurrentTask.szAnswer);
     SetLineTooltip(app.currentTaskLine, app.CurrentTask.szMaths);
@@ -34,9 +39,20 @@ void ShowRecords() {
     SetLineTooltip(app.previousTaskLine, app.PreviousTask.szMaths);
 }
 
+void CatchUpDisplay() {
+    AppState& app = App();
+    if (!app.displayBehind) return;
+    const bool replaying = app.replayingFile;
+    app.replayingFile = false;
+    ShowRecords();
+    app.replayingFile = replaying;
+}
+
 void EnterTask() {
     AppState& app = App();
     if (GetWindowTextLengthA(app.inputLine) > static_cast<int>(kInputLineCapacity)) {
+        // The refusal is written over the records as they stand.
+        CatchUpDisplay();
         SetWindowTextA(app.currentAnswerLine, "Expression is too long !");
         return;
     }

@@ -16,3 +16,6 @@ void TakePastTask(int notification);
 
 // Shows both records in the display lines and the task lines' tooltips.
 void ShowRecords();
+
+// Shows the records now if a replay left the display lines behind them.
+void CatchUpDisplay();

@@ -123,6 +123,13 @@ protected:
         return text;
     }
     std::string History() const { return WindowText(history_); }
+    // The four display lines, top to bottom.
+    std::vector<std::string> Display() const {
+        std::vector<std::string> lines;
+        for (int id : {IDC_PREVIOUS_TASK, IDC_PREVIOUS_ANSWER, IDC_CURRENT_TASK, IDC_CURRENT_ANSWER})
+            lines.push_back(WindowText(GetDlgItem(main_, id)));
+        return lines;
+    }
     void SetHistory(const std::string& text) { SetWindowTextA(history_, text.c_str()); }
 
     // Sends `command` to `target` (the main window unless given) while the
@@ -296,16 +303,22 @@ TEST_F(HistoryFiles, OpenReplaysEveryLineAsIfTyped) {
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         WriteFileBytes(Path("replay.txt"), row.bytes);
+        // Both roads start after the same task, so that the display can match.
+        Enter("0");
         const size_t before = History().size();
         std::vector<SeenDialog> seen = Run(IDM_OPEN, {EnterFileName(Path("replay.txt"))});
         ASSERT_EQ(seen.size(), 1u);
         const std::string replayed = History().substr(before);
         const std::string inputAfterReplay = WindowText(input_);
+        const std::vector<std::string> displayAfterReplay = Display();
+        EXPECT_EQ(GetFocus(), input_);
 
+        Enter("0");
         const size_t typedFrom = History().size();
         for (const std::string& line : row.lines) Enter(line);
         EXPECT_EQ(replayed, History().substr(typedFrom));
         EXPECT_EQ(inputAfterReplay, WindowText(input_));
+        EXPECT_EQ(displayAfterReplay, Display());
     }
 }
 
