@@ -67,6 +67,54 @@ TEST_F(Layout, ControlsInTheirPlaces) {
     }
 }
 
+// The style bits the layout names: alignment, ellipsis, click reports,
+// transparency and scroll bars. Each row checks only the bits in its mask.
+TEST_F(Layout, ControlStyles) {
+    constexpr DWORD kAlign = SS_TYPEMASK | SS_ENDELLIPSIS | SS_NOTIFY;
+    struct Row {
+        int id;
+        DWORD mask, style;
+        bool transparent;
+    };
+    const Row rows[] = {
+        {IDC_MEMORY_INDICATOR, kAlign, SS_CENTER | SS_NOTIFY, true},
+        {IDC_MODE_AUTO, kAlign, SS_CENTER | SS_NOTIFY, true},
+        {IDC_ANGLE_GRAD, kAlign, SS_CENTER | SS_NOTIFY, true},
+        {IDC_PREVIOUS_TASK, kAlign, SS_LEFT | SS_ENDELLIPSIS | SS_NOTIFY, true},
+        {IDC_CURRENT_TASK, kAlign, SS_LEFT | SS_ENDELLIPSIS | SS_NOTIFY, true},
+        {IDC_PREVIOUS_ANSWER, kAlign, SS_RIGHT | SS_NOTIFY, true},
+        {IDC_CURRENT_ANSWER, kAlign, SS_RIGHT | SS_NOTIFY, true},
+        {IDC_X1_LABEL, SS_TYPEMASK, SS_LEFT, true},
+        {IDC_COPY_BUFFER, ES_AUTOHSCROLL | ES_MULTILINE, ES_AUTOHSCROLL, true},
+        // The list hands its scroll bar style on to its drop-down part.
+        {IDC_PAST_TASKS, CBS_DROPDOWNLIST, CBS_DROPDOWNLIST, false},
+        {IDC_EQUALS, BS_TYPEMASK, BS_PUSHBUTTON, false},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.id);
+        const DWORD style = static_cast<DWORD>(GetWindowLongA(Control(row.id), GWL_STYLE));
+        const DWORD extended = static_cast<DWORD>(GetWindowLongA(Control(row.id), GWL_EXSTYLE));
+        EXPECT_EQ(style & row.mask, row.style);
+        EXPECT_EQ((extended & WS_EX_TRANSPARENT) != 0, row.transparent);
+    }
+    const DWORD inputStyle = static_cast<DWORD>(GetWindowLongA(Input(), GWL_STYLE));
+    EXPECT_EQ(inputStyle & (ES_AUTOHSCROLL | ES_MULTILINE), static_cast<DWORD>(ES_AUTOHSCROLL));
+    EXPECT_NE(GetWindowLongA(Input(), GWL_EXSTYLE) & WS_EX_TRANSPARENT, 0);
+
+    // The display panel: the one static without an id, sunken, framed and
+    // disabled so that it takes no clicks.
+    HWND panel = nullptr;
+    for (HWND child = GetWindow(Main(), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        if (GetDlgCtrlID(child) == -1 || GetDlgCtrlID(child) == 0xFFFF) panel = child;
+    }
+    ASSERT_NE(panel, nullptr);
+    EXPECT_EQ(PlacementOf(panel), (Placement{0, 0, 283, 150}));
+    EXPECT_NE(GetWindowLongA(panel, GWL_EXSTYLE) & WS_EX_CLIENTEDGE, 0);
+    EXPECT_NE(GetWindowLongA(panel, GWL_STYLE) & WS_THICKFRAME, 0);
+    EXPECT_FALSE(IsWindowEnabled(panel));
+    EXPECT_EQ(GetWindowLongA(panel, GWL_EXSTYLE) & WS_EX_TRANSPARENT, 0);
+}
+
 TEST_F(Layout, InputLineSitsInsideThePastTasksList) {
     EXPECT_EQ(PlacementOf(PastTasks()).x, 7);
     EXPECT_EQ(PlacementOf(PastTasks()).y, 120);
