@@ -1,4 +1,5 @@
 // The menu bar and the accelerator table as the main window carries them.
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -188,6 +189,75 @@ TEST_F(Resources, AcceleratorTable) {
         EXPECT_EQ(entries[i].key, rows[i].key);
         EXPECT_EQ(entries[i].cmd, rows[i].command);
     }
+}
+
+}  // namespace
+
+namespace {
+
+INT_PTR CALLBACK InspectOnly(HWND, UINT message, WPARAM, LPARAM) { return message == WM_INITDIALOG; }
+
+// The Number Format template as the dialog manager builds it: each control's
+// class, kind, text and size in dialog units.
+TEST(NumberFormatTemplate, ControlsAsDescribed) {
+    HWND dialog = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_NUMBER_FORMAT), nullptr,
+                                     InspectOnly, 0);
+    ASSERT_NE(dialog, nullptr);
+    struct Row {
+        int id;
+        const char* className;
+        DWORD typeMask, type;
+        const char* text;
+    };
+    const Row rows[] = {
+        // Plain radio buttons: the dialog sets their checks itself.
+        {IDC_FORMAT_AUTO, "Button", BS_TYPEMASK, BS_RADIOBUTTON, "&Automatic"},
+        {IDC_FORMAT_SCI, "Button", BS_TYPEMASK, BS_RADIOBUTTON, "&Scientific"},
+        {IDC_FORMAT_FIX, "Button", BS_TYPEMASK, BS_RADIOBUTTON, "&Fixed"},
+        {IDC_FORMAT_RAD, "Button", BS_TYPEMASK, BS_RADIOBUTTON, "&Radians"},
+        {IDC_FORMAT_DEG, "Button", BS_TYPEMASK, BS_RADIOBUTTON, "&Degrees"},
+        {IDC_FORMAT_GRAD, "Button", BS_TYPEMASK, BS_RADIOBUTTON, "&Grads"},
+        {IDC_FORMAT_GROUPING, "Button", BS_TYPEMASK, BS_AUTOCHECKBOX, "Digit grouping"},
+        {IDC_FORMAT_DECIMALS, "Edit", ES_CENTER, ES_CENTER, ""},
+        {IDC_FORMAT_SPINNER, "ScrollBar", SBS_VERT, SBS_VERT, ""},
+        {IDC_FORMAT_DECIMALS_LABEL, "Static", 0, 0, "Decimal places"},
+        {IDOK, "Button", BS_TYPEMASK, BS_DEFPUSHBUTTON, "OK"},
+        {IDCANCEL, "Button", BS_TYPEMASK, BS_PUSHBUTTON, "Cancel"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.id);
+        HWND control = GetDlgItem(dialog, row.id);
+        ASSERT_NE(control, nullptr);
+        char className[32] = "";
+        GetClassNameA(control, className, sizeof className);
+        EXPECT_STRCASEEQ(className, row.className);
+        EXPECT_EQ(static_cast<DWORD>(GetWindowLongA(control, GWL_STYLE)) & row.typeMask, row.type);
+        EXPECT_EQ(WindowText(control), row.text);
+    }
+    // The edit's border: dialogs draw a bordered edit with a sunken edge.
+    HWND decimals = GetDlgItem(dialog, IDC_FORMAT_DECIMALS);
+    EXPECT_TRUE((GetWindowLongA(decimals, GWL_STYLE) & WS_BORDER) ||
+                (GetWindowLongA(decimals, GWL_EXSTYLE) & WS_EX_CLIENTEDGE));
+    // The first radio button of each group starts the group.
+    for (int id : {IDC_FORMAT_AUTO, IDC_FORMAT_RAD}) {
+        SCOPED_TRACE(id);
+        EXPECT_NE(GetWindowLongA(GetDlgItem(dialog, id), GWL_STYLE) & WS_GROUP, 0);
+    }
+    // Sizes in dialog units: the edit 14 x 11, the spinner 12 x 11.
+    const struct {
+        int id, width, height;
+    } sizes[] = {{IDC_FORMAT_DECIMALS, 14, 11}, {IDC_FORMAT_SPINNER, 12, 11}};
+    for (const auto& size : sizes) {
+        SCOPED_TRACE(size.id);
+        RECT units{0, 0, size.width, size.height};
+        MapDialogRect(dialog, &units);
+        EXPECT_EQ(PlacementOf(GetDlgItem(dialog, size.id)).width, units.right);
+        EXPECT_EQ(PlacementOf(GetDlgItem(dialog, size.id)).height, units.bottom);
+    }
+    // The group box of the display modes carries its title with its blanks.
+    const std::vector<std::string> buttons = ChildTexts(dialog, "Button");
+    EXPECT_NE(std::find(buttons.begin(), buttons.end(), " Number Format "), buttons.end());
+    DestroyWindow(dialog);
 }
 
 }  // namespace
