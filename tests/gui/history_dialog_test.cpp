@@ -167,6 +167,27 @@ TEST_F(TaskHistory, CaretReturnsToTheEndWhenInactive) {
     EXPECT_EQ(Entries(), "\r\n2+3 = 5\r\n\r\n4*5 = 20\r\n");
 }
 
+// Entries added while the history is shown scroll it so that the newest
+// entry is in view.
+TEST_F(TaskHistory, NewestEntryStaysInView) {
+    Command(IDM_VIEW_HISTORY);
+    SetActiveWindow(Main());
+    Pump();
+    for (int i = 0; i < 60; ++i) Enter(std::to_string(i) + "+1");
+    Pump();
+    RECT area{};
+    SendMessageA(HistoryEdit(), EM_GETRECT, 0, reinterpret_cast<LPARAM>(&area));
+    const LRESULT lines = SendMessageA(HistoryEdit(), EM_GETLINECOUNT, 0, 0);
+    const LRESULT first = SendMessageA(HistoryEdit(), EM_GETFIRSTVISIBLELINE, 0, 0);
+    // The last line ("59+1 = 60", then the empty line after its line end)
+    // lies inside the edit's formatting rectangle.
+    const LRESULT lastEntry = SendMessageA(HistoryEdit(), EM_LINEINDEX, lines - 2, 0);
+    const LRESULT where = SendMessageA(HistoryEdit(), EM_POSFROMCHAR, lastEntry, 0);
+    EXPECT_GT(first, 0);
+    EXPECT_LT(static_cast<short>(HIWORD(where)), area.bottom);
+    EXPECT_GE(static_cast<short>(HIWORD(where)), area.top);
+}
+
 TEST_F(TaskHistory, KeysGoToTheDialogWhileItIsActive) {
     Command(IDM_VIEW_HISTORY);
     SetActiveWindow(HistoryDialog());
