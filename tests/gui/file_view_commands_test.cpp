@@ -216,6 +216,15 @@ TEST_F(HelpCommands, HelpPageShipsBesideTheProgram) {
     EXPECT_EQ(attributes & FILE_ATTRIBUTE_DIRECTORY, 0u);
 }
 
+// The toolbar's Print button reaches the print command: a history too short
+// to print answers with its box before any print dialog.
+TEST_F(FileCommands, PrintButtonOnTheToolbar) {
+    ModalCloser closer("Print History");
+    ClickToolbar(IDM_PRINT);
+    EXPECT_TRUE(closer.Closed());
+    EXPECT_EQ(closer.Text(), "No data available to print!");
+}
+
 TEST_F(HelpCommands, AboutRunsModally) {
     ModalCloser closer("About Zentrabel");
     PressKey(VK_F1, false, true);

@@ -242,23 +242,24 @@ TEST_F(Layout, ToolbarButtonsAndTips) {
 
     struct Row {
         int command;  // 0: separator
+        int image;    // index among the standard small images
         const char* tip;
     };
     const Row rows[13] = {
-        {IDM_DELETE, "Delete (Backspace)"},
-        {IDM_UNDO, "Undo (CTRL+Z)"},
-        {0, nullptr},
-        {IDM_CUT, "Cut (CTRL+X)"},
-        {IDM_COPY, "Copy (CTRL+C)"},
-        {IDM_PASTE, "Paste (CTRL+V)"},
-        {0, nullptr},
-        {IDM_SAVE_AS, "Save history (CTRL+S)"},
+        {IDM_DELETE, STD_DELETE, "Delete (Backspace)"},
+        {IDM_UNDO, STD_UNDO, "Undo (CTRL+Z)"},
+        {0, 0, nullptr},
+        {IDM_CUT, STD_CUT, "Cut (CTRL+X)"},
+        {IDM_COPY, STD_COPY, "Copy (CTRL+C)"},
+        {IDM_PASTE, STD_PASTE, "Paste (CTRL+V)"},
+        {0, 0, nullptr},
+        {IDM_SAVE_AS, STD_FILESAVE, "Save history (CTRL+S)"},
         // The Print button has no tooltip text.
-        {IDM_PRINT, ""},
-        {0, nullptr},
-        {IDM_VIEW_HISTORY, "View history (F9)"},
-        {IDM_NUMBER_FORMAT, "Number format (F10)"},
-        {IDM_DISPLAY_ONLY, "Show display only (F12)"},
+        {IDM_PRINT, STD_PRINT, ""},
+        {0, 0, nullptr},
+        {IDM_VIEW_HISTORY, STD_PRINTPRE, "View history (F9)"},
+        {IDM_NUMBER_FORMAT, STD_PROPERTIES, "Number format (F10)"},
+        {IDM_DISPLAY_ONLY, STD_REPLACE, "Show display only (F12)"},
     };
     ASSERT_EQ(SendMessageA(toolbar, TB_BUTTONCOUNT, 0, 0), 13);
     for (int i = 0; i < 13; ++i) {
@@ -270,6 +271,7 @@ TEST_F(Layout, ToolbarButtonsAndTips) {
             continue;
         }
         EXPECT_EQ(button.idCommand, rows[i].command);
+        EXPECT_EQ(button.iBitmap, rows[i].image);
         EXPECT_NE(button.fsState & TBSTATE_ENABLED, 0);
         // The tooltip asks the main window for the text, as the toolbar does.
         char empty[80] = "";
