@@ -9,6 +9,7 @@
 #include <cstring>
 #include <ctime>
 #include <algorithm>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -582,7 +583,20 @@ struct PrintedPdf {
     std::string title;
     std::string pageCount;
     std::vector<std::vector<std::string>> pages;
+    // Where the first word of the first page begins, in points from the
+    // page's top left corner (-1 when there is no word).
+    double firstLeft = -1;
+    double firstTop = -1;
 };
+
+// The value of the attribute `name` in the first element `tag` of `html`.
+double AttributeOf(const std::string& html, const std::string& tag, const std::string& name) {
+    const size_t element = html.find("<" + tag + " ");
+    if (element == std::string::npos) return -1;
+    const size_t at = html.find(name + "=\"", element);
+    if (at == std::string::npos) return -1;
+    return std::strtod(html.c_str() + at + name.size() + 2, nullptr);
+}
 
 std::string InfoField(const std::string& info, const std::string& field) {
     const size_t at = info.find(field + ":");
@@ -623,7 +637,8 @@ bool ReadNewPdf(UnixShell& shell, const std::string& dir, PrintedPdf& pdf) {
                                  "  new=; i=$((i + 1)); sleep 0.1\n"
                                  "done\n"
                                  "[ -n \"$new\" ] || { echo \"no new PDF in $out\"; exit 3; }\n"
-                                 "pdfinfo \"$new\" >info.txt && pdftotext \"$new\" text.txt && rm -f \"$new\"",
+                                 "pdfinfo \"$new\" >info.txt && pdftotext \"$new\" text.txt &&\n"
+                                 "pdftotext -bbox -f 1 -l 1 \"$new\" bbox.html && rm -f \"$new\"",
                                  90);
     if (status != 0) {
         ADD_FAILURE() << "no PDF read back (" << status << "): " << shell.Output();
@@ -633,6 +648,9 @@ bool ReadNewPdf(UnixShell& shell, const std::string& dir, PrintedPdf& pdf) {
     pdf.title = InfoField(info, "Title");
     pdf.pageCount = InfoField(info, "Pages");
     pdf.pages = SplitPages(ReadFileBytes(dir + "\\text.txt"));
+    const std::string bbox = ReadFileBytes(dir + "\\bbox.html");
+    pdf.firstLeft = AttributeOf(bbox, "word", "xMin");
+    pdf.firstTop = AttributeOf(bbox, "word", "yMin");
     return true;
 }
 
@@ -677,6 +695,12 @@ TEST_F(HistoryFiles, PrintedPdfHoldsTheHistoryPageByPage) {
         EXPECT_EQ(pdf.pageCount, std::to_string(row.pages));
         const auto& pages = pdf.pages;
         ASSERT_EQ(static_cast<int>(pages.size()), row.pages);
+        // One-inch margins: the text begins 72 points from the left and top
+        // edges (the glyphs' own side bearing and leading add a little).
+        EXPECT_GE(pdf.firstLeft, 71.0);
+        EXPECT_LE(pdf.firstLeft, 76.0);
+        EXPECT_GE(pdf.firstTop, 71.0);
+        EXPECT_LE(pdf.firstTop, 82.0);
 
         if (row.firstLine) {
             // Numbered lines, H to a page, from the first one of the range on.
