@@ -249,7 +249,17 @@ TEST_F(TaskEntry, IndicatorsFollowCommandLines) {
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.input ? row.input : "at start");
-        if (row.input) Enter(row.input);
+        if (row.input) {
+            Pump();  // everything painted
+            Enter(row.input);
+            // A command line asks the whole indicator row to be painted again.
+            if (row.input[0] == '#') {
+                for (int id : {IDC_MEMORY_INDICATOR, IDC_MODE_AUTO, IDC_MODE_FIX, IDC_ANGLE_RAD, IDC_ANGLE_GRAD}) {
+                    SCOPED_TRACE(id);
+                    EXPECT_TRUE(GetUpdateRect(Control(id), nullptr, FALSE));
+                }
+            }
+        }
         EXPECT_EQ(TextColour(IDC_MEMORY_INDICATOR), row.mem);
         EXPECT_EQ(TextColour(IDC_MODE_AUTO), row.autoMode);
         EXPECT_EQ(TextColour(IDC_MODE_SCI), row.sci);
