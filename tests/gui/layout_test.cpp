@@ -115,6 +115,34 @@ TEST_F(Layout, ControlStyles) {
     EXPECT_EQ(GetWindowLongA(panel, GWL_EXSTYLE) & WS_EX_TRANSPARENT, 0);
 }
 
+// Colour requests of statics and edits: the light grey background brush and
+// a transparent text background.
+TEST_F(Layout, ColourRequestsGiveTheBackgroundBrush) {
+    struct Row {
+        UINT message;
+        HWND control;
+    };
+    const Row rows[] = {
+        {WM_CTLCOLORSTATIC, Control(IDC_CURRENT_ANSWER)},
+        {WM_CTLCOLORSTATIC, Control(IDC_MODE_SCI)},
+        {WM_CTLCOLORSTATIC, Control(IDC_X1_LABEL)},
+        {WM_CTLCOLOREDIT, Control(IDC_COPY_BUFFER)},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(GetDlgCtrlID(row.control));
+        HDC dc = CreateCompatibleDC(nullptr);
+        SetBkMode(dc, OPAQUE);
+        auto brush = reinterpret_cast<HBRUSH>(
+            SendMessageA(Main(), row.message, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(row.control)));
+        EXPECT_EQ(GetBkMode(dc), TRANSPARENT);
+        DeleteDC(dc);
+        LOGBRUSH described{};
+        ASSERT_EQ(GetObjectA(brush, sizeof described, &described), static_cast<int>(sizeof described));
+        EXPECT_EQ(described.lbStyle, static_cast<UINT>(BS_SOLID));
+        EXPECT_EQ(described.lbColor, RGB(232, 232, 232));
+    }
+}
+
 TEST_F(Layout, InputLineSitsInsideThePastTasksList) {
     EXPECT_EQ(PlacementOf(PastTasks()).x, 7);
     EXPECT_EQ(PlacementOf(PastTasks()).y, 120);
