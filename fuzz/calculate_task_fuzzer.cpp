@@ -20,11 +20,6 @@
 #include "fuzz_support.h"
 #include "task_record.h"
 
-extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    fuzz::AllocationWatch::Install();
-    return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     // On the heap, sized exactly, so that a write past the last field hits
     // AddressSanitizer's guard.

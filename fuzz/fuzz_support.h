@@ -142,6 +142,13 @@ inline void PrintRecord(const char* title, const TaskRecord& r) {
                  r.bDecimalComma);
 }
 
+// Reports a broken invariant that concerns no record and stops the fuzzer.
+[[noreturn]] inline void Broken(const std::string& what) {
+    std::fprintf(stderr, "\n==== invariant broken: %s\n", what.c_str());
+    std::fflush(stderr);
+    __builtin_trap();
+}
+
 // Reports a broken invariant with both records and stops the fuzzer, which
 // then saves the input as a crash.
 [[noreturn]] inline void Violation(const std::string& what, const TaskRecord& before,
@@ -197,3 +204,11 @@ inline int CalculateChecked(TaskRecord& record) {
 }
 
 }  // namespace fuzz
+
+// Every target watches the engine's heap use from its first input on. Each
+// target is one source file, so this definition is made once per program;
+// it must not be inline, or libFuzzer would not find it.
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+    fuzz::AllocationWatch::Install();
+    return 0;
+}

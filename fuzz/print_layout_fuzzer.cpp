@@ -19,15 +19,12 @@
 #include <string>
 #include <vector>
 
+#include "fuzz_support.h"
 #include "print_layout.h"
 
 namespace {
 
-[[noreturn]] void Broken(const std::string& what) {
-    std::fprintf(stderr, "\n==== invariant broken: %s\n", what.c_str());
-    std::fflush(stderr);
-    __builtin_trap();
-}
+using fuzz::Broken;
 
 class Reader {
 public:

@@ -16,20 +16,7 @@
 #include "history_file.h"
 #include "task_record.h"
 
-namespace {
-
-[[noreturn]] void Broken(const char* what) {
-    std::fprintf(stderr, "\n==== invariant broken: %s\n", what);
-    std::fflush(stderr);
-    __builtin_trap();
-}
-
-}  // namespace
-
-extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    fuzz::AllocationWatch::Install();
-    return 0;
-}
+using fuzz::Broken;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     constexpr size_t kCapacity = ReplaySplitter::kReplayLineCapacity;

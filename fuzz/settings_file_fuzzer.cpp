@@ -57,11 +57,6 @@ bool SameView(const ViewFlags& a, const ViewFlags& b) {
 
 }  // namespace
 
-extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    fuzz::AllocationWatch::Install();
-    return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     auto record = std::make_unique<TaskRecord>();
     ResetTaskRecord(*record);

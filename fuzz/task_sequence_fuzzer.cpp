@@ -10,11 +10,6 @@
 #include "fuzz_support.h"
 #include "task_record.h"
 
-extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    fuzz::AllocationWatch::Install();
-    return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     auto record = std::make_unique<TaskRecord>();
     ResetTaskRecord(*record);
