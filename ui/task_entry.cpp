@@ -24,12 +24,10 @@ void ClearInputLine() {
 
 }  // namespace
 
-void ShowRecords() {
+namespace {
+
+void PutRecordsOnDisplay() {
     AppState& app = App();
-    if (app.replayingFile) {
-        app.displayBehind = true;
-        return;
-    }
     app.displayBehind = false;
     SetWindowTextA(app.currentTaskLine, app.CurrentTask.szTask);
     SetWindowTextA(app.currentAnswerLine, app.CurrentTask.szAnswer);
@@ -39,13 +37,19 @@ void ShowRecords() {
     SetLineTooltip(app.previousTaskLine, app.PreviousTask.szMaths);
 }
 
-void CatchUpDisplay() {
+}  // namespace
+
+void ShowRecords() {
     AppState& app = App();
-    if (!app.displayBehind) return;
-    const bool replaying = app.replayingFile;
-    app.replayingFile = false;
-    ShowRecords();
-    app.replayingFile = replaying;
+    if (app.replayingFile) {
+        app.displayBehind = true;
+        return;
+    }
+    PutRecordsOnDisplay();
+}
+
+void CatchUpDisplay() {
+    if (App().displayBehind) PutRecordsOnDisplay();
 }
 
 void EnterTask() {
