@@ -8,25 +8,9 @@
 #include <cstdio>
 #include <string>
 
+#include "program_window.h"
+
 namespace {
-
-struct Search {
-    DWORD process;
-    HWND found;
-};
-
-BOOL CALLBACK MatchMainWindow(HWND window, LPARAM data) {
-    auto* search = reinterpret_cast<Search*>(data);
-    DWORD process = 0;
-    GetWindowThreadProcessId(window, &process);
-    char className[64] = "";
-    GetClassNameA(window, className, sizeof className);
-    if (process != search->process || lstrcmpA(className, "myWindowClass") != 0 || !IsWindowVisible(window)) {
-        return TRUE;
-    }
-    search->found = window;
-    return FALSE;
-}
 
 int Fail(const char* what, const std::string& detail) {
     std::fprintf(stderr, "start_program: %s%s\n", what, detail.c_str());
@@ -50,21 +34,17 @@ int main(int argc, char** argv) {
         return Fail("cannot start ", program);
     }
     WaitForInputIdle(process.hProcess, 10000);
-    Search search{process.dwProcessId, nullptr};
-    for (int i = 0; i < 500 && !search.found; ++i) {
-        EnumWindows(MatchMainWindow, reinterpret_cast<LPARAM>(&search));
-        if (!search.found) Sleep(20);
-    }
+    const HWND main = WaitForMainWindow(process.dwProcessId);
 
     int status = 0;
-    if (!search.found) {
+    if (!main) {
         status = Fail("no main window appeared within 10 s", "");
     } else {
         char title[64] = "";
-        GetWindowTextA(search.found, title, sizeof title);
+        GetWindowTextA(main, title, sizeof title);
         if (lstrcmpA(title, "Zentrabel") != 0) status = Fail("main window title is ", title);
         std::printf("main window \"%s\" shown\n", title);
-        PostMessageA(search.found, WM_CLOSE, 0, 0);
+        PostMessageA(main, WM_CLOSE, 0, 0);
     }
     if (WaitForSingleObject(process.hProcess, 10000) != WAIT_OBJECT_0) {
         TerminateProcess(process.hProcess, 1);

@@ -8,30 +8,6 @@
 
 namespace command_tests {
 
-std::string ClipboardText() {
-    std::string text = "(none)";
-    if (!OpenClipboard(nullptr)) return "(clipboard busy)";
-    if (HANDLE data = GetClipboardData(CF_TEXT)) {
-        if (const char* locked = static_cast<const char*>(GlobalLock(data))) {
-            text = locked;
-            GlobalUnlock(data);
-        }
-    }
-    CloseClipboard();
-    return text;
-}
-
-void SetClipboardText(const std::string& text) {
-    ASSERT_TRUE(OpenClipboard(nullptr));
-    EmptyClipboard();
-    HGLOBAL data = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
-    char* locked = static_cast<char*>(GlobalLock(data));
-    lstrcpynA(locked, text.c_str(), static_cast<int>(text.size() + 1));
-    GlobalUnlock(data);
-    SetClipboardData(CF_TEXT, data);
-    CloseClipboard();
-}
-
 ModalCloser::ModalCloser(const char* title) : title_(title) {
     watcher_ = std::thread([this] {
         auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);

@@ -23,9 +23,6 @@ using ::WindowText;
 // Runs the thread's waiting messages through the program's message routing.
 inline void PumpMessages() { Pump(); }
 
-// The clipboard's plain text, or "(none)" when it holds none.
-std::string ClipboardText();
-void SetClipboardText(const std::string& text);
 
 // Closes the next modal window with this title that appears while it lives
 // (a message box or a dialog), pressing its OK button, and keeps what it

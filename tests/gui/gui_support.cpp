@@ -79,6 +79,53 @@ std::ostream& operator<<(std::ostream& out, const Placement& placement) {
     return out << "(" << placement.x << ", " << placement.y << ") " << placement.width << " x " << placement.height;
 }
 
+std::string ReadFileBytes(const std::string& path, bool* exists) {
+    std::string bytes;
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                              nullptr, OPEN_EXISTING, 0, nullptr);
+    if (exists) *exists = file != INVALID_HANDLE_VALUE;
+    if (file == INVALID_HANDLE_VALUE) return bytes;
+    char chunk[4096];
+    DWORD got = 0;
+    while (ReadFile(file, chunk, sizeof chunk, &got, nullptr) && got > 0) bytes.append(chunk, got);
+    CloseHandle(file);
+    return bytes;
+}
+
+bool WriteFileBytes(const std::string& path, const std::string& bytes) {
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return false;
+    DWORD written = 0;
+    const bool ok = WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
+                    written == bytes.size();
+    CloseHandle(file);
+    return ok;
+}
+
+std::string ClipboardText() {
+    std::string text = "(none)";
+    if (!OpenClipboard(nullptr)) return "(clipboard busy)";
+    if (HANDLE data = GetClipboardData(CF_TEXT)) {
+        if (const char* locked = static_cast<const char*>(GlobalLock(data))) {
+            text = locked;
+            GlobalUnlock(data);
+        }
+    }
+    CloseClipboard();
+    return text;
+}
+
+void SetClipboardText(const std::string& text) {
+    ASSERT_TRUE(OpenClipboard(nullptr));
+    EmptyClipboard();
+    HGLOBAL data = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
+    char* locked = static_cast<char*>(GlobalLock(data));
+    lstrcpynA(locked, text.c_str(), static_cast<int>(text.size() + 1));
+    GlobalUnlock(data);
+    SetClipboardData(CF_TEXT, data);
+    CloseClipboard();
+}
+
 std::string BuildFilePath(const char* fromTests) {
     char path[MAX_PATH];
     DWORD length = GetModuleFileNameA(nullptr, path, sizeof path);

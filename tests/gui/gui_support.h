@@ -28,6 +28,16 @@ struct Placement {
 Placement PlacementOf(HWND child);
 std::ostream& operator<<(std::ostream& out, const Placement& placement);
 
+// The whole content of a file, or "" (and *exists false) when it cannot be
+// opened.
+std::string ReadFileBytes(const std::string& path, bool* exists = nullptr);
+// Creates or truncates a file with these bytes; true when all were written.
+bool WriteFileBytes(const std::string& path, const std::string& bytes);
+
+// The clipboard's plain text, or "(none)" when it holds none.
+std::string ClipboardText();
+void SetClipboardText(const std::string& text);
+
 // The full path of a file of the build, named relative to the tests' folder.
 std::string BuildFilePath(const char* fromTests);
 

@@ -15,6 +15,7 @@
 
 #include "app.h"
 #include "dialog_driver.h"
+#include "gui_support.h"
 #include "history_file.h"
 #include "history_files.h"
 #include "print_layout.h"
@@ -26,33 +27,7 @@ namespace {
 
 constexpr char kMainClass[] = "myWindowClass";
 
-void Pump() {
-    MSG message;
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) RouteMessage(message);
-}
-
-std::string ReadFileBytes(const std::string& path, bool* exists = nullptr) {
-    std::string bytes;
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
-                              0, nullptr);
-    if (exists) *exists = file != INVALID_HANDLE_VALUE;
-    if (file == INVALID_HANDLE_VALUE) return bytes;
-    char chunk[4096];
-    DWORD got = 0;
-    while (ReadFile(file, chunk, sizeof chunk, &got, nullptr) && got > 0) bytes.append(chunk, got);
-    CloseHandle(file);
-    return bytes;
-}
-
 bool FileExists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
-
-void WriteFileBytes(const std::string& path, const std::string& bytes) {
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    ASSERT_NE(file, INVALID_HANDLE_VALUE) << path;
-    DWORD written = 0;
-    ASSERT_TRUE(WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr));
-    CloseHandle(file);
-}
 
 void RemoveFolder(const std::string& dir) {
     WIN32_FIND_DATAA found;
@@ -214,7 +189,7 @@ TEST_F(HistoryFiles, SaveAsksBeforeReplacingAFile) {
     };
     for (const Row& row : {Row{IDYES, true}, Row{IDNO, false}}) {
         SCOPED_TRACE(row.answer);
-        WriteFileBytes(Path("old.txt"), "old");
+        ASSERT_TRUE(WriteFileBytes(Path("old.txt"), "old"));
         // After "No" the save dialog stays open; the driver cancels it.
         std::vector<SeenDialog> seen = Run(IDM_SAVE_AS, {EnterFileName(Path("old.txt")), PressButton(row.answer)});
         ASSERT_GE(seen.size(), 2u);
@@ -298,12 +273,12 @@ TEST_F(HistoryFiles, OpenReplaysEveryLineAsIfTyped) {
         {"blank lines", "4/2\r\n\r\n\r\n5-1", {"4/2", "\n", "\n", "\n5-1"}},
         {"empty file", "", {""}},
         // The line buffer holds 650 characters: a longer line is cut there.
-        {"1000-character line", "7*7\r\n" + ones, {"7*7", "\n" + ones.substr(0, 649)}},
+        {"1000-character line", "7*7\r\n" + ones, {"7*7", ones.substr(0, 649).insert(0, 1, '\n')}},
         {"1000-character line between", ones + "\r\n6*6", {ones.substr(0, 650), "\n6*6"}},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
-        WriteFileBytes(Path("replay.txt"), row.bytes);
+        ASSERT_TRUE(WriteFileBytes(Path("replay.txt"), row.bytes));
         // Both roads start after the same task, so that the display can match.
         Enter("0");
         const size_t before = History().size();
@@ -324,7 +299,7 @@ TEST_F(HistoryFiles, OpenReplaysEveryLineAsIfTyped) {
 }
 
 TEST_F(HistoryFiles, OpenDialogAndItsResults) {
-    WriteFileBytes(Path("tasks.txt"), "1+1\r\n2H2O\r\n#sci\r\n10000");
+    ASSERT_TRUE(WriteFileBytes(Path("tasks.txt"), "1+1\r\n2H2O\r\n#sci\r\n10000"));
     const std::string before = History();
     std::vector<SeenDialog> seen = Run(IDM_OPEN, {EnterFileName(Path("tasks.txt"))});
     ASSERT_EQ(seen.size(), 1u);
@@ -377,29 +352,6 @@ TEST_F(HistoryFiles, SavedHistoryReplaysThroughBothDialogs) {
 
 // -------------------------------------------------------------- Clipboard
 
-std::string ClipboardText(HWND owner) {
-    std::string text;
-    if (!OpenClipboard(owner)) return "<clipboard busy>";
-    if (HANDLE data = GetClipboardData(CF_TEXT)) {
-        if (const char* locked = static_cast<const char*>(GlobalLock(data))) {
-            text = locked;
-            GlobalUnlock(data);
-        }
-    }
-    CloseClipboard();
-    return text;
-}
-
-void PutOnClipboard(HWND owner, const std::string& text) {
-    ASSERT_TRUE(OpenClipboard(owner));
-    EmptyClipboard();
-    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
-    std::memcpy(GlobalLock(block), text.c_str(), text.size() + 1);
-    GlobalUnlock(block);
-    SetClipboardData(CF_TEXT, block);
-    CloseClipboard();
-}
-
 TEST_F(HistoryFiles, CopyHistoryPutsTheWholeHistoryOnTheClipboard) {
     struct Row {
         const char* name;
@@ -414,17 +366,17 @@ TEST_F(HistoryFiles, CopyHistoryPutsTheWholeHistoryOnTheClipboard) {
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
-        PutOnClipboard(main_, "before");
+        SetClipboardText("before");
         EXPECT_TRUE(Run(row.command, {}, row.target).empty());
-        EXPECT_EQ(ClipboardText(main_), History());
+        EXPECT_EQ(ClipboardText(), History());
     }
 }
 
 TEST_F(HistoryFiles, CopyOfAnEmptyHistoryLeavesTheClipboardAlone) {
     SetHistory("");
-    PutOnClipboard(main_, "kept");
+    SetClipboardText("kept");
     SendMessageA(main_, WM_COMMAND, IDM_COPY_HISTORY, 0);
-    EXPECT_EQ(ClipboardText(main_), "kept");
+    EXPECT_EQ(ClipboardText(), "kept");
 }
 
 // -------------------------------------------------------------- Shortcuts

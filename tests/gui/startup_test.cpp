@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "gui_support.h"
+#include "program_window.h"
 #include "resource_ids.h"
 #include "startup.h"
 
@@ -172,24 +173,6 @@ TEST_F(Lifetime, FocusGoesToTheInputLine) {
     EXPECT_EQ(GetFocus(), Input());
 }
 
-struct ProcessSearch {
-    DWORD process;
-    HWND found;
-};
-
-BOOL CALLBACK MatchProcessWindow(HWND window, LPARAM data) {
-    auto* search = reinterpret_cast<ProcessSearch*>(data);
-    DWORD process = 0;
-    GetWindowThreadProcessId(window, &process);
-    char className[64];
-    GetClassNameA(window, className, sizeof className);
-    if (process != search->process || lstrcmpA(className, "myWindowClass") != 0 || !IsWindowVisible(window)) {
-        return TRUE;
-    }
-    search->found = window;
-    return FALSE;
-}
-
 TEST(Program, CalculatesATaskEndToEnd) {
     std::string program = ProgramPath();
     STARTUPINFOA startup{};
@@ -199,12 +182,7 @@ TEST(Program, CalculatesATaskEndToEnd) {
         CreateProcessA(program.c_str(), nullptr, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
         << program;
     WaitForInputIdle(process.hProcess, 10000);
-    ProcessSearch search{process.dwProcessId, nullptr};
-    for (int i = 0; i < 500 && !search.found; ++i) {
-        EnumWindows(MatchProcessWindow, reinterpret_cast<LPARAM>(&search));
-        if (!search.found) Sleep(20);
-    }
-    HWND main = search.found;
+    HWND main = WaitForMainWindow(process.dwProcessId);
     EXPECT_NE(main, nullptr);
     if (main) {
         EXPECT_EQ(WindowText(main), "Zentrabel");

@@ -6,31 +6,7 @@
 #include <cstdlib>
 #include <thread>
 
-namespace {
-
-std::string ReadAll(const std::string& path) {
-    std::string bytes;
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                              nullptr, OPEN_EXISTING, 0, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return bytes;
-    char chunk[4096];
-    DWORD got = 0;
-    while (ReadFile(file, chunk, sizeof chunk, &got, nullptr) && got > 0) bytes.append(chunk, got);
-    CloseHandle(file);
-    return bytes;
-}
-
-bool WriteAll(const std::string& path, const std::string& bytes) {
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return false;
-    DWORD written = 0;
-    const bool ok = WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
-                    written == bytes.size();
-    CloseHandle(file);
-    return ok;
-}
-
-}  // namespace
+#include "gui_support.h"
 
 std::string UnixShell::UnixPath(const std::string& windowsPath) {
     using ToUnix = char*(CDECL*)(const WCHAR*);
@@ -58,7 +34,7 @@ int UnixShell::Run(const std::string& script, int timeoutSeconds) {
     // never read half written.
     const std::string wrapped = "cd " + HostDir() + " || exit 1\n(\n" + script + "\n) >" + name + ".out 2>&1\n" +
                                 "echo $? >" + name + ".tmp && mv " + name + ".tmp " + name + ".status\n";
-    if (!WriteAll(workDir_ + "\\" + name + ".sh", wrapped)) return -1;
+    if (!WriteFileBytes(workDir_ + "\\" + name + ".sh", wrapped)) return -1;
 
     // Wine starts host programs but gives no handle to wait on: the status
     // file tells when the script has ended.
@@ -76,6 +52,6 @@ int UnixShell::Run(const std::string& script, int timeoutSeconds) {
         if (std::chrono::steady_clock::now() > deadline) return -1;
         std::this_thread::sleep_for(std::chrono::milliseconds(50));
     }
-    output_ = ReadAll(workDir_ + "\\" + name + ".out");
-    return std::atoi(ReadAll(done).c_str());
+    output_ = ReadFileBytes(workDir_ + "\\" + name + ".out");
+    return std::atoi(ReadFileBytes(done).c_str());
 }
