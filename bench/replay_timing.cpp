@@ -12,27 +12,14 @@
 #include "history_files.h"
 #include "resource_ids.h"
 #include "startup.h"
+#include "window_timing.h"
 
 namespace {
 
+using window_timing::Now;
+using window_timing::Pump;
+
 constexpr int kTasks = 10000;
-
-LARGE_INTEGER Now() {
-    LARGE_INTEGER t;
-    QueryPerformanceCounter(&t);
-    return t;
-}
-
-double Seconds(LARGE_INTEGER from, LARGE_INTEGER to) {
-    LARGE_INTEGER frequency;
-    QueryPerformanceFrequency(&frequency);
-    return static_cast<double>(to.QuadPart - from.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
-void Pump() {
-    MSG message;
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) RouteMessage(message);
-}
 
 // A file of `count` tasks of every kind, CR LF line ends, no final line end.
 bool WriteTaskFile(const char* path, int count) {
@@ -50,28 +37,18 @@ bool WriteTaskFile(const char* path, int count) {
     return ok && written == text.size();
 }
 
-// CPU time of this process so far, in seconds (the machine may be shared).
-double ProcessSeconds() {
-    FILETIME created, exited, kernel, user;
-    if (!GetProcessTimes(GetCurrentProcess(), &created, &exited, &kernel, &user)) return 0;
-    auto seconds = [](FILETIME t) {
-        return static_cast<double>((static_cast<unsigned long long>(t.dwHighDateTime) << 32) | t.dwLowDateTime) / 1e7;
-    };
-    return seconds(kernel) + seconds(user);
-}
-
 void TimeReplay(const char* label, const char* path) {
     const AppState& app = App();
     HWND history = GetDlgItem(app.historyDialog, IDC_HISTORY_TEXT);
     WriteBanner();
-    const double cpuBefore = ProcessSeconds();
+    const double cpuBefore = window_timing::ProcessorMilliseconds() / 1000.0;
     LARGE_INTEGER before = Now();
     const int result = ReplayHistoryFile(path, app.mainWindow, app.inputLine, history);
     LARGE_INTEGER after = Now();
-    const double cpu = ProcessSeconds() - cpuBefore;
+    const double cpu = window_timing::ProcessorMilliseconds() / 1000.0 - cpuBefore;
     Pump();
     std::printf("replay of %d tasks (%s): %.2f s (%.2f s CPU of this process), result %d, history %d characters\n",
-                kTasks, label, Seconds(before, after), cpu, result, GetWindowTextLengthA(history));
+                kTasks, label, window_timing::Milliseconds(before, after) / 1000.0, cpu, result, GetWindowTextLengthA(history));
 }
 
 }  // namespace

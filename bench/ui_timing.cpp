@@ -19,28 +19,15 @@
 #include "app.h"
 #include "resource_ids.h"
 #include "startup.h"
+#include "window_timing.h"
 
 namespace {
 
-LARGE_INTEGER Now() {
-    LARGE_INTEGER t;
-    QueryPerformanceCounter(&t);
-    return t;
-}
+using window_timing::Milliseconds;
+using window_timing::Now;
+using window_timing::ProcessorMilliseconds;
+using window_timing::Pump;
 
-double Milliseconds(LARGE_INTEGER from, LARGE_INTEGER to) {
-    LARGE_INTEGER frequency;
-    QueryPerformanceFrequency(&frequency);
-    return 1000.0 * static_cast<double>(to.QuadPart - from.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
-void Pump() {
-    MSG message;
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-        if (message.message == WM_QUIT) return;
-        RouteMessage(message);
-    }
-}
 
 void Enter(HWND main, HWND input, const char* task) {
     SetWindowTextA(input, task);
@@ -51,15 +38,6 @@ void PrintSpread(const char* label, std::vector<double> times) {
     std::sort(times.begin(), times.end());
     std::printf("%s: fastest %.1f ms, median %.1f ms, slowest %.1f ms over %zu\n", label, times.front(),
                 times[times.size() / 2], times.back(), times.size());
-}
-
-// Processor time of this process so far, in milliseconds: unlike the wall
-// clock it does not count the time other programs take the processor.
-double ProcessorMilliseconds() {
-    FILETIME created, ended, kernel, user;
-    GetProcessTimes(GetCurrentProcess(), &created, &ended, &kernel, &user);
-    auto ticks = [](FILETIME t) { return (static_cast<ULONGLONG>(t.dwHighDateTime) << 32) | t.dwLowDateTime; };
-    return static_cast<double>(ticks(kernel) + ticks(user)) / 10000.0;
 }
 
 // Times `count` appends one by one: the whole road through the "=" key, the
