@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "build_config.h"
+#include "console_io.h"
 #include "engine.h"
 #include "text.h"
 #include "trace.h"
@@ -84,54 +85,58 @@ int RunTasks(const std::vector<const char*>& tasks) {
     return 0;
 }
 
-// Batch and trace stream: input is read in blocks, output collected and
-// written in blocks, and no more than one line is held at a time.
+// Batch and trace stream: input is taken as it arrives, output collected in
+// blocks and written whenever the input runs dry, so a line-by-line partner
+// gets each answer before it sends the next line. No more than one line is
+// held at a time.
 int RunStream(bool trace) {
     TaskRecord record;
     ResetTaskRecord(record);
-    LineReader reader(stdin);
+    OutputBuffer out(ZBL_FILENO(stdout));
+    LineReader reader(ZBL_FILENO(stdin), &OutputBuffer::FlushCallback, &out);
     std::string line;
-    std::string out;
+    std::string text;
     size_t length = 0;
     // The trace echoes the whole input line; a batch needs only as much as
     // can be a task.
     const size_t keep = trace ? static_cast<size_t>(-1) : kInputLineCapacity + 1;
-    while (reader.Next(line, keep, length)) {
+    while (reader.Next(line, keep, length) && !out.Failed()) {
         bool refused = false;
         const int result = CalculateLine(record, line.data(), length, refused);
+        text.clear();
         if (trace) {
-            AppendTraceJson(out, line.data(), line.size(), record, refused ? nullptr : &result);
+            AppendTraceJson(text, line.data(), line.size(), record, refused ? nullptr : &result);
         } else {
-            out += AnswerLine(record, result, refused);
+            text = AnswerLine(record, result, refused);
         }
-        out.push_back('\n');
-        if (out.size() >= (1 << 16)) {
-            std::fwrite(out.data(), 1, out.size(), stdout);
-            out.clear();
-        }
+        text.push_back('\n');
+        out.Put(text);
     }
-    std::fwrite(out.data(), 1, out.size(), stdout);
-    return 0;
+    return out.Flush() && !reader.Failed() ? 0 : 1;
 }
 
 int RunInteractive() {
     const bool terminal = ZBL_ISATTY(ZBL_FILENO(stdin));
     TaskRecord record;
     ResetTaskRecord(record);
-    LineReader reader(stdin);
+    OutputBuffer out(ZBL_FILENO(stdout));
+    LineReader reader(ZBL_FILENO(stdin), &OutputBuffer::FlushCallback, &out);
     std::string line;
     size_t length = 0;
-    if (terminal) std::printf("Zentrabel %s - type a task, end with Ctrl+D\n> ", kVersion);
-    std::fflush(stdout);
-    while (reader.Next(line, kInputLineCapacity + 1, length)) {
+    if (terminal) {
+        out.Put("Zentrabel ");
+        out.Put(kVersion);
+        out.Put(" - type a task, end with Ctrl+D\n> ");
+    }
+    while (reader.Next(line, kInputLineCapacity + 1, length) && !out.Failed()) {
         bool refused = false;
         const int result = CalculateLine(record, line.data(), length, refused);
-        std::printf("%s\n", HistoryEntry(record, result, refused).c_str());
-        if (terminal) std::printf("> ");
-        std::fflush(stdout);
+        out.Put(HistoryEntry(record, result, refused));
+        out.Put('\n');
+        if (terminal) out.Put("> ");
     }
-    if (terminal) std::printf("\n");
-    return 0;
+    if (terminal) out.Put('\n');
+    return out.Flush() && !reader.Failed() ? 0 : 1;
 }
 
 }  // namespace

@@ -5,44 +5,6 @@
 #include "calculate.h"
 #include "text.h"
 
-bool LineReader::Fill() {
-    if (eof_) return false;
-    end_ = std::fread(buffer_, 1, sizeof buffer_, in_);
-    pos_ = 0;
-    if (end_ == 0) eof_ = true;
-    return end_ > 0;
-}
-
-bool LineReader::Next(std::string& line, size_t keep, size_t& length) {
-    line.clear();
-    length = 0;
-    bool any = false;
-    char lastByte = 0;
-    for (;;) {
-        if (pos_ == end_ && !Fill()) break;
-        any = true;
-        const char* start = buffer_ + pos_;
-        const void* lf = std::memchr(start, '\n', end_ - pos_);
-        const size_t take = lf ? static_cast<size_t>(static_cast<const char*>(lf) - start) : end_ - pos_;
-        if (line.size() < keep) line.append(start, std::min(take, keep - line.size()));
-        if (take > 0) lastByte = start[take - 1];
-        length += take;
-        pos_ += take;
-        if (lf) {
-            ++pos_;  // the LF itself
-            break;
-        }
-    }
-    if (!any) return false;
-    // One CR directly before the LF (or the end of input) belongs to the line
-    // end, not to the line.
-    if (length > 0 && lastByte == '\r') {
-        if (line.size() == length) line.pop_back();
-        --length;
-    }
-    return true;
-}
-
 int CalculateLine(TaskRecord& record, const char* line, size_t length, bool& refused) {
     refused = length > kInputLineCapacity;
     if (refused) return 0;

@@ -1,38 +1,15 @@
-// Line handling shared by the console front end's modes: reading lines,
-// handing them to the engine as the window does, and the machine-readable
-// trace format (one JSON object per input line).
+// Line handling shared by the console front end's modes: handing lines to
+// the engine as the window does, and the machine-readable trace format (one
+// JSON object per input line).
 #pragma once
 
 #include <cstddef>
-#include <cstdio>
 #include <string>
 
 #include "task_record.h"
 
 // The window's refusal text for a line longer than it hands over.
 inline constexpr const char* kLineTooLongText = "Expression is too long !";
-
-// Reads standard input in blocks and splits it into lines at LF; one CR
-// directly before the LF is dropped; a last line without LF is a line too.
-// Every other byte, NUL included, passes unchanged.
-class LineReader {
-public:
-    explicit LineReader(std::FILE* in) : in_(in) {}
-
-    // Next line into `line`, keeping at most `keep` bytes of it (the rest is
-    // read and dropped, so memory stays bounded); `length` is its full length.
-    // False at the end of input.
-    bool Next(std::string& line, size_t keep, size_t& length);
-
-private:
-    bool Fill();
-
-    std::FILE* in_;
-    char buffer_[1 << 16];
-    size_t pos_ = 0;
-    size_t end_ = 0;
-    bool eof_ = false;
-};
 
 // Hands one line to CalculateTask as the window does: a line longer than
 // kInputLineCapacity is refused (record untouched, `refused` set); otherwise

@@ -1,63 +1,11 @@
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <string>
-#include <vector>
 
 #include "task_record.h"
 #include "trace.h"
 
 namespace {
-
-std::vector<std::string> ReadLines(const std::string& input, size_t keep, std::vector<size_t>* lengths = nullptr) {
-    std::FILE* file = std::tmpfile();
-    std::fwrite(input.data(), 1, input.size(), file);
-    std::rewind(file);
-    LineReader reader(file);
-    std::vector<std::string> lines;
-    std::string line;
-    size_t length = 0;
-    while (reader.Next(line, keep, length)) {
-        lines.push_back(line);
-        if (lengths) lengths->push_back(length);
-    }
-    std::fclose(file);
-    return lines;
-}
-
-TEST(LineReader, SplitsAtLineFeeds) {
-    struct Row {
-        std::string input;
-        std::vector<std::string> lines;
-    };
-    const Row rows[] = {
-        {"", {}},
-        {"a", {"a"}},
-        {"a\n", {"a"}},
-        {"a\nb", {"a", "b"}},
-        {"a\r\nb\r\n", {"a", "b"}},
-        {"a\r\r\n", {"a\r"}},  // only one CR belongs to the line end
-        {"a\rb\n", {"a\rb"}},
-        {"\n\n", {"", ""}},
-        {"a\r", {"a"}},
-        {std::string("a\0b\n", 4), {std::string("a\0b", 3)}},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.input);
-        EXPECT_EQ(ReadLines(row.input, static_cast<size_t>(-1)), row.lines);
-    }
-}
-
-TEST(LineReader, LongLinesAcrossBlocksKeepBoundedMemory) {
-    const std::string longLine(200000, '7');
-    std::vector<size_t> lengths;
-    const auto lines = ReadLines(longLine + "\r\n1+1\n" + longLine + "\r", 600, &lengths);
-    ASSERT_EQ(lines.size(), 3u);
-    EXPECT_EQ(lines[0].size(), 600u);
-    EXPECT_EQ(lengths[0], 200000u);
-    EXPECT_EQ(lines[1], "1+1");
-    EXPECT_EQ(lengths[2], 200000u);
-}
 
 TEST(CalculateLine, RefusesWhatTheWindowRefuses) {
     TaskRecord record;

@@ -1,0 +1,169 @@
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <cstdio>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "console_io.h"
+
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#define fileno _fileno
+#else
+#include <unistd.h>
+#endif
+
+namespace {
+
+std::vector<std::string> ReadLines(const std::string& input, size_t keep, std::vector<size_t>* lengths = nullptr) {
+    std::FILE* file = std::tmpfile();
+    std::fwrite(input.data(), 1, input.size(), file);
+    std::fflush(file);
+    std::rewind(file);
+    LineReader reader(fileno(file));
+    std::vector<std::string> lines;
+    std::string line;
+    size_t length = 0;
+    while (reader.Next(line, keep, length)) {
+        lines.push_back(line);
+        if (lengths) lengths->push_back(length);
+    }
+    std::fclose(file);
+    return lines;
+}
+
+TEST(LineReader, SplitsAtLineFeeds) {
+    struct Row {
+        std::string input;
+        std::vector<std::string> lines;
+    };
+    const Row rows[] = {
+        {"", {}},
+        {"a", {"a"}},
+        {"a\n", {"a"}},
+        {"a\nb", {"a", "b"}},
+        {"a\r\nb\r\n", {"a", "b"}},
+        {"a\r\r\n", {"a\r"}},  // only one CR belongs to the line end
+        {"a\rb\n", {"a\rb"}},
+        {"\n\n", {"", ""}},
+        {"a\r", {"a"}},
+        {std::string("a\0b\n", 4), {std::string("a\0b", 3)}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.input);
+        EXPECT_EQ(ReadLines(row.input, static_cast<size_t>(-1)), row.lines);
+    }
+}
+
+TEST(LineReader, LongLinesAcrossBlocksKeepBoundedMemory) {
+    const std::string longLine(200000, '7');
+    std::vector<size_t> lengths;
+    const auto lines = ReadLines(longLine + "\r\n1+1\n" + longLine + "\r", 600, &lengths);
+    ASSERT_EQ(lines.size(), 3u);
+    EXPECT_EQ(lines[0].size(), 600u);
+    EXPECT_EQ(lengths[0], 200000u);
+    EXPECT_EQ(lines[1], "1+1");
+    EXPECT_EQ(lengths[2], 200000u);
+}
+
+// A pipe whose reading end the tests hand to the reader or writer.
+struct Pipe {
+    int fds[2] = {-1, -1};
+    Pipe() {
+#ifdef _WIN32
+        EXPECT_EQ(_pipe(fds, 1 << 20, _O_BINARY), 0);
+#else
+        EXPECT_EQ(pipe(fds), 0);
+#endif
+    }
+    ~Pipe() {
+        CloseReading();
+        CloseWriting();
+    }
+    void CloseReading() {
+        if (fds[0] >= 0) close(fds[0]);
+        fds[0] = -1;
+    }
+    void CloseWriting() {
+        if (fds[1] >= 0) close(fds[1]);
+        fds[1] = -1;
+    }
+    void Send(const std::string& text) { EXPECT_EQ(write(fds[1], text.data(), static_cast<unsigned>(text.size())), static_cast<int>(text.size())); }
+    std::string Receive() {
+        char buffer[1 << 16];
+        const auto got = read(fds[0], buffer, sizeof buffer);
+        return got > 0 ? std::string(buffer, static_cast<size_t>(got)) : std::string();
+    }
+};
+
+// The reader must not wait to fill its block: a line that has arrived is
+// handed on while the writing end is still open, and only when no complete
+// line is left does it let the caller flush before it reads again.
+TEST(LineReader, HandsOnEachLineAsItArrivesAndFlushesBeforeWaiting) {
+    Pipe pipe;
+    int waits = 0;
+    auto countWait = [](void* context) { ++*static_cast<int*>(context); };
+    LineReader reader(pipe.fds[0], countWait, &waits);
+    std::string line;
+    size_t length = 0;
+
+    pipe.Send("1+1\n2+2\n");
+    ASSERT_TRUE(reader.Next(line, 100, length));  // returns although the pipe stays open
+    EXPECT_EQ(line, "1+1");
+    EXPECT_EQ(waits, 1);
+    ASSERT_TRUE(reader.Next(line, 100, length));
+    EXPECT_EQ(line, "2+2");
+    EXPECT_EQ(waits, 1);  // the second line was buffered: no read, no flush
+
+    pipe.Send("3+");
+    pipe.Send("3\n");
+    ASSERT_TRUE(reader.Next(line, 100, length));
+    EXPECT_EQ(line, "3+3");
+    EXPECT_GE(waits, 2);
+
+    pipe.CloseWriting();
+    EXPECT_FALSE(reader.Next(line, 100, length));
+    EXPECT_FALSE(reader.Failed());
+}
+
+TEST(OutputBuffer, KeepsOutputUntilFlushedAndPassesLargePiecesWhole) {
+    Pipe pipe;
+    OutputBuffer out(pipe.fds[1]);
+    out.Put("6\n");
+    out.Put('7');
+    ASSERT_TRUE(out.Flush());
+    EXPECT_EQ(pipe.Receive(), "6\n7");
+
+    // More than one block: written at once, in order, nothing dropped. A
+    // pipe holds less than that, so another thread empties it meanwhile.
+    const std::string big(300000, 'x');
+    std::string received;
+    std::thread reader([&] {
+        while (received.size() < big.size() + 1) received += pipe.Receive();
+    });
+    out.Put("a");
+    out.Put(big);
+    EXPECT_TRUE(out.Flush());
+    reader.join();
+    EXPECT_EQ(received, "a" + big);
+}
+
+#ifndef _WIN32
+TEST(OutputBuffer, ReportsAWriteThatFailsAndDropsTheRest) {
+    Pipe pipe;
+    pipe.CloseReading();
+    OutputBuffer out(pipe.fds[1]);
+    auto* old = signal(SIGPIPE, SIG_IGN);
+    out.Put("1\n");
+    EXPECT_FALSE(out.Flush());
+    EXPECT_TRUE(out.Failed());
+    out.Put("2\n");
+    EXPECT_FALSE(out.Flush());
+    signal(SIGPIPE, old);
+}
+#endif
+
+}  // namespace

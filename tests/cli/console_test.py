@@ -1,0 +1,127 @@
+"""The console calculator as its users meet it: on a terminal and through a
+pipe that a partner keeps open, answering each line before the next is sent.
+
+    python3 console_test.py PATH/TO/zentrabel-cli
+"""
+import os
+import pty
+import select
+import signal
+import subprocess
+import sys
+import time
+import unittest
+
+CLI = None
+DEADLINE = 10.0  # seconds for an answer; a hang fails instead of blocking ctest
+
+
+class Reader:
+    """What a descriptor has said so far; `until` consumes up to a wanted text."""
+
+    def __init__(self, fd):
+        self.fd = fd
+        self.pending = b""
+
+    def until(self, wanted, deadline=DEADLINE):
+        end = time.monotonic() + deadline
+        while wanted not in self.pending:
+            left = end - time.monotonic()
+            if left <= 0:
+                raise AssertionError(f"no {wanted!r} within {deadline} s; got {self.pending!r}")
+            ready, _, _ = select.select([self.fd], [], [], left)
+            if not ready:
+                continue
+            try:
+                chunk = os.read(self.fd, 4096)
+            except OSError:  # the terminal's other end is gone
+                chunk = b""
+            if not chunk:
+                raise AssertionError(f"output ended before {wanted!r}; got {self.pending!r}")
+            self.pending += chunk
+        cut = self.pending.index(wanted) + len(wanted)
+        said, self.pending = self.pending[:cut], self.pending[cut:]
+        return said
+
+
+class PipeKeptOpen(unittest.TestCase):
+    """A coprocess: one line written, its answer read, then the next line."""
+
+    def converse(self, args, exchanges):
+        proc = subprocess.Popen([CLI, "--seed", "1", *args], stdin=subprocess.PIPE, stdout=subprocess.PIPE)
+        out = Reader(proc.stdout.fileno())
+        try:
+            for line, answer in exchanges:
+                with self.subTest(mode=args, line=line):
+                    proc.stdin.write(line + b"\n")
+                    proc.stdin.flush()
+                    out.until(answer)
+            proc.stdin.close()
+            self.assertEqual(proc.wait(DEADLINE), 0)
+        finally:
+            if proc.poll() is None:
+                proc.kill()
+                proc.wait()
+            proc.stdout.close()
+
+    def test_each_mode_answers_every_line_before_the_next(self):
+        cases = [
+            ([], [(b"2+3", b"2+3 = 5\n"), (b"ans*2", b"ans*2 = 10\n"), (b"H2O", b"H2O = 18.01528\n")]),
+            (["--batch"], [(b"2+3", b"5\n"), (b"ans*2", b"10\n"), (b"#fix 1", b"10.0\n")]),
+            (["--trace"], [(b"2+3", b'"szAnswer":"5"'), (b"ans*2", b'"szAnswer":"10"')]),
+        ]
+        for args, exchanges in cases:
+            self.converse(args, exchanges)
+
+
+class Terminal(unittest.TestCase):
+    """Interactive mode on a pseudo-terminal, typed as a person types."""
+
+    def setUp(self):
+        self.pid, self.fd = pty.fork()
+        if self.pid == 0:
+            os.execv(CLI, [CLI, "--seed", "1"])
+        self.screen = Reader(self.fd)
+        self.screen.until(b"> ")
+
+    def tearDown(self):
+        try:
+            os.kill(self.pid, signal.SIGKILL)
+        except ProcessLookupError:
+            pass
+        try:
+            os.waitpid(self.pid, 0)
+        except ChildProcessError:
+            pass
+        os.close(self.fd)
+
+    def type(self, keys):
+        os.write(self.fd, keys)
+
+    def wait_exit(self):
+        end = time.monotonic() + DEADLINE
+        while time.monotonic() < end:
+            pid, status = os.waitpid(self.pid, os.WNOHANG)
+            if pid:
+                return os.waitstatus_to_exitcode(status)
+            time.sleep(0.02)
+        self.fail("the calculator did not end")
+
+    def test_answers_each_line_as_it_is_entered(self):
+        for keys, answer in [(b"2+3\r", b"2+3 = 5"), (b"ans*4\r", b"ans*4 = 20"), (b"#4\r", b"#4")]:
+            with self.subTest(keys=keys):
+                self.type(keys)
+                self.screen.until(answer)
+                self.screen.until(b"> ")
+
+    def test_ctrl_d_at_an_empty_prompt_ends_the_session(self):
+        self.type(b"1+1\r")
+        self.screen.until(b"1+1 = 2")
+        self.screen.until(b"> ")
+        self.type(b"\x04")
+        self.assertEqual(self.wait_exit(), 0)
+
+
+if __name__ == "__main__":
+    CLI = os.path.abspath(sys.argv.pop(1))
+    unittest.main(verbosity=2)
