@@ -4,6 +4,7 @@
 
 #include "cleaning.h"
 #include "commands.h"
+#include "compounds.h"
 #include "evaluator.h"
 #include "format.h"
 #include "formulas.h"
@@ -89,6 +90,7 @@ int CalculateTask(TaskRecord& record) {
         return result == kStatusTooLong ? Fail(record, result, typed) : result;
     }
     if (kind == kKindFormula || kind == kKindFunctionsAndFormula) {
+        if (int status = JoinCompounds(record.szMaths)) return Fail(record, status, typed);
         if (int status = ExpandFormulas(record.szMaths)) return Fail(record, status, typed);
     }
     if (kind != kKindPlain) {

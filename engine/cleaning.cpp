@@ -1,5 +1,6 @@
 #include "cleaning.h"
 
+#include <cstdint>
 #include <cstring>
 
 #include "number_text.h"
@@ -20,6 +21,37 @@ int KindAfterLetter(char c, int kind) {
     return kind == kKindPlain ? kKindFormula : kind;
 }
 
+// Characters that look like an operator and are typed or pasted in its
+// place: the middle dot and the bullet of addition compounds (CuSO4\xb75H2O)
+// and products, the en and em dashes of word processors. They are cleaned as
+// the operator they stand for, so that "5\x963" is 2 and not 53.
+char StandIn(char c) {
+    switch (static_cast<unsigned char>(c)) {
+        case 0xB7:  // middle dot
+        case 0x95:  // bullet
+            return '*';
+        case 0x96:  // en dash
+        case 0x97:  // em dash
+            return '-';
+        default:
+            return c;
+    }
+}
+
+// The digit of a superscript one, two or three, or 0.
+char SuperscriptDigit(unsigned char code) {
+    switch (code) {
+        case 0xB9:
+            return '1';
+        case 0xB2:
+            return '2';
+        case 0xB3:
+            return '3';
+        default:
+            return 0;
+    }
+}
+
 // What the previous answer continues as, or 1011 when it is no number.
 int CleanedAnswer(const char* answer, char* out, size_t capacity) {
     return ReadBackNumber(answer, out, capacity) ? 0 : kStatusAnswerNotNumber;
@@ -27,22 +59,27 @@ int CleanedAnswer(const char* answer, char* out, size_t capacity) {
 
 }  // namespace
 
-int SanitizeTask(char* text, size_t capacity) {
+int SanitizeTask(char* text, size_t capacity, uint16_t* sourceOf) {
     const size_t length = TextLength(text, kSanitizeLimit + 1);
     if (length > kSanitizeLimit) return kStatusTooLong;
 
     // One input character writes at most three output characters, and the
     // length is checked after every one: the buffer never overflows.
     char out[kSanitizeLimit + 4];
+    uint16_t from[kSanitizeLimit + 4];
     size_t n = 0;
+    size_t i = 0;
     int kind = kKindPlain;
-    auto put = [&](char c) { out[n++] = c; };
+    auto put = [&](char c) {
+        from[n] = static_cast<uint16_t>(i);
+        out[n++] = c;
+    };
 
-    for (size_t i = 0; i < length; ++i) {
-        const char c = text[i];
-        const char next = text[i + 1];
+    for (; i < length; ++i) {
+        const char c = StandIn(text[i]);
+        const char next = StandIn(text[i + 1]);
         const char previous = n ? out[n - 1] : 0;
-        const auto code = static_cast<unsigned char>(c);
+        const auto code = static_cast<unsigned char>(text[i]);
 
         if (c == '=') break;  // everything from the first "=" on is a comment
 
@@ -108,6 +145,12 @@ int SanitizeTask(char* text, size_t capacity) {
                 default:
                     if (code == 215) put('*');  // multiplication sign of the Western code page
                     if (code == 247) put('/');  // division sign
+                    if (char digit = SuperscriptDigit(code)) {
+                        // 10\xb2 is 10^2, and x\xb2 makes an equation like x^2.
+                        put('^');
+                        if (previous == 'x' || previous == 'X') kind = kKindQuadratic;
+                        put(digit);
+                    }
                     // Anything else (blanks, control characters, other
                     // punctuation, the upper half of the code page) is dropped.
                     break;
@@ -118,6 +161,7 @@ int SanitizeTask(char* text, size_t capacity) {
 
     if (n > kTaskCapacity || n > capacity) return kStatusTooLong;
     std::memcpy(text, out, n);
+    if (sourceOf) std::memcpy(sourceOf, from, n * sizeof from[0]);
     text[n] = 0;
     return kind;
 }

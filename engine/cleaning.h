@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 
 // Largest text SanitizeTask accepts and produces while it works; the cleaned
 // text must also fit a task field.
@@ -10,12 +11,17 @@ inline constexpr size_t kSanitizeLimit = 638;
 
 // Cleans `text` in place (blanks and ignored characters dropped, the walk
 // stopped at the first "=", decimal commas, "**", "++", "--" and the like
-// rewritten) and classifies it.
+// rewritten, look-alike characters read as the operator they stand for: the
+// middle dot and the bullet as "*", the en and em dashes as "-", the
+// superscripts one to three as "^1" to "^3") and classifies it.
+// When `sourceOf` is given (room for 638 entries), sourceOf[k] receives the
+// position in the text as given of the character that wrote cleaned
+// character k.
 // Returns the task kind 0, 1, 2, 4 or 9, or 1001 when the text is longer than
 // 638 characters, when cleaning grows it beyond 638, or when the cleaned text
 // exceeds 510 characters or `capacity`. On 1001 the text is unchanged.
 // Never writes past `capacity` characters.
-int SanitizeTask(char* text, size_t capacity);
+int SanitizeTask(char* text, size_t capacity, uint16_t* sourceOf = nullptr);
 
 // Cleans a copy of a shown number (previous answer, memory) into `out` (room
 // for `capacity` characters) and tells whether it is wholly one number text.

@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "cleaning.h"
+#include "compounds.h"
 #include "marks.h"
 #include "masses.h"
 #include "status.h"
@@ -62,9 +63,26 @@ public:
 
     // Writes character `c` with its neighbours `previous`, `beforePrevious`
     // and `next`; `first` and `last` tell its place in a text of `length`
-    // characters. Returns true when `next` was consumed (an exponent sign).
-    bool Step(char c, char previous, char beforePrevious, char next, bool first, bool last, size_t length) {
+    // characters, and `opensFormula` whether a formula starts with it (a
+    // capital, or a bracket holding only a formula). Returns true when `next`
+    // was consumed (an exponent sign).
+    bool Step(char c, char previous, char beforePrevious, char next, bool first, bool last, size_t length,
+              bool opensFormula) {
         if (IsMember(c)) ++count_;
+
+        // A number directly after "(" and directly before a formula is that
+        // formula's coefficient: (2H2O) is 2*(H2O), as 2H2O is at the start.
+        const bool coefficient = numberAfterBracket_ && IsDigit(previous) && opensFormula;
+        if (IsDigit(c) || c == '.') {
+            numberAfterBracket_ = previous == '(' || ((IsDigit(previous) || previous == '.') && numberAfterBracket_);
+        } else {
+            numberAfterBracket_ = false;
+        }
+        if (c == ')') {
+            CloseCoefficient(depth_);  // the formula ends with its bracket
+            if (depth_ > 0) --depth_;
+        }
+        if (c == '(') ++depth_;
 
         if (IsSeparator(c)) {
             count_ = 0;
@@ -104,6 +122,12 @@ public:
         } else if (IsMember(c) && count_ == 1 && IsDigit(previous)) {
             out_.Put("*(");  // a coefficient before a formula: 2NaCl
             out_.Put(c);
+        } else if (coefficient) {
+            // The coefficient's bracket closes with the term or with the
+            // bracket the number stands in, whichever comes first.
+            out_.Put("*(");
+            out_.Put(c);
+            OpenCoefficient(c == '(' ? depth_ - 1 : depth_);
         } else if (IsMember(c)) {
             out_.Put('+');  // the next atom or group of the same formula
             out_.Put(c);
@@ -117,10 +141,15 @@ public:
 
         // Close the term where it ends.
         if (last) {
+            while (pendingCount_ > 0) CloseCoefficient(pending_[pendingCount_ - 1]);
             out_.Put(')');
         } else if (IsSeparator(next)) {
-            if (out_.Last() == '(') out_.Unput();
-            else out_.Put(')');
+            if (out_.Last() == '(') {
+                out_.Unput();
+            } else {
+                CloseCoefficient(depth_);
+                out_.Put(')');
+            }
         } else if (next == '-') {
             if (out_.Last() == '(') {
                 // A bracket of the user followed by a sign, as in NaCl*(-3):
@@ -129,6 +158,7 @@ public:
                 out_.Put('-');  // the sign of an exponent
                 return true;
             } else {
+                CloseCoefficient(depth_);
                 out_.Put(")+");  // the subtraction that follows reads "+-"
                 count_ = 0;
             }
@@ -141,13 +171,36 @@ public:
         if (!separatorSeen_ && out_.First() == '(') out_.StripEnds();
     }
 
-    bool TooLong() const { return out_.Overflowed() || out_.Length() > kMathsLimit; }
+    bool TooLong() const { return out_.Overflowed() || out_.Length() > kMathsLimit || pendingFull_; }
     const char* Text() const { return out_.Text(); }
 
 private:
+    // Coefficients inside brackets whose formula bracket is still open, by
+    // the bracket depth their number stands at (innermost last). There is at
+    // most one a depth, so the depths ascend.
+    void OpenCoefficient(size_t depth) {
+        // Every entry needs a "(", a digit and a formula of its own, so 638
+        // characters never fill the list; were it full, the text is refused.
+        if (pendingCount_ < kMaxPending) pending_[pendingCount_++] = depth;
+        else pendingFull_ = true;
+    }
+    void CloseCoefficient(size_t depth) {
+        if (pendingCount_ > 0 && pending_[pendingCount_ - 1] == depth) {
+            --pendingCount_;
+            out_.Put(')');
+        }
+    }
+
+    static constexpr size_t kMaxPending = kMathsLimit / 2 + 1;
+
     TextWriter out_;
     int count_ = 0;
     bool separatorSeen_ = false;
+    bool numberAfterBracket_ = false;
+    size_t depth_ = 0;
+    size_t pending_[kMaxPending];
+    size_t pendingCount_ = 0;
+    bool pendingFull_ = false;
 };
 
 // A mark of pi, ans or mem at `at`: its code, or 0.
@@ -171,13 +224,15 @@ int ExpandFormulas(char* maths) {
         char next = maths[i + 1];
         if (IsSubtractionOfFormula(maths, i)) {
             // Written as if "-1*" stood in the text.
-            expander.Step('-', previous, beforePrevious, '1', i == 0, false, length);
-            expander.Step('1', '-', previous, '*', false, false, length);
-            expander.Step('*', '1', '-', next, false, false, length);
+            expander.Step('-', previous, beforePrevious, '1', i == 0, false, length, false);
+            expander.Step('1', '-', previous, '*', false, false, length, false);
+            expander.Step('*', '1', '-', next, false, false, length, false);
             beforePrevious = '1';
             previous = '*';
         } else {
-            bool skipNext = expander.Step(c, previous, beforePrevious, next, i == 0, i + 1 == length, length);
+            const bool opensFormula = IsUpper(c) || (c == '(' && IsDigit(previous) && FormulaEnd(maths, i) > i);
+            bool skipNext =
+                expander.Step(c, previous, beforePrevious, next, i == 0, i + 1 == length, length, opensFormula);
             beforePrevious = previous;
             previous = c;
             if (skipNext) {

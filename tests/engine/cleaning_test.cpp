@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <string>
+#include <vector>
 
 #include "cleaning.h"
 #include "status.h"
@@ -47,6 +49,16 @@ TEST(SanitizeTask, CleansAndClassifies) {
         {"\t2\r\n+\x01 3", "2+3", 0},
         {"2\xd7" "3\xf7" "4", "2*3/4", 0},  // multiplication and division signs
         {"2\xe9\xff\x80" "3", "23", 0},
+        // Look-alike characters are read as the operator they stand for.
+        {"CuSO4\xb7" "5H2O", "CuSO4*5H2O", 2},  // middle dot
+        {"2\x95" "3", "2*3", 0},                 // bullet
+        {"2\xb7\xb7" "3", "2^3", 0},             // two dots read like "**"
+        {"5\x96" "3", "5-3", 0},                 // en dash
+        {"5\x97\x97" "3", "5-1*-3", 0},          // em dashes read like "--"
+        {"10\xb2", "10^2", 0},                   // superscript two
+        {"2\xb9+2\xb3", "2^1+2^3", 0},
+        {"x\xb2-5x+6", "x^2-5x+6", 4},           // an equation, like x^2
+        {"1e\x96" "5", "1e-5", 0},               // an exponent's sign
         {"\"$%&':;<>?\\`~@|\x7f", "", 0},
         {"2e", "2e", 0},
         {"(2)e+5", "(2)e+5", 0},  // an "e" after a bracket is no exponent
@@ -87,6 +99,30 @@ TEST(SanitizeTask, LengthLimits) {
         } else {
             EXPECT_EQ(std::strlen(text), row.cleanedLength);
         }
+    }
+}
+
+TEST(SanitizeTask, MapsEveryCleanedCharacterToWhereItWasTyped) {
+    struct Row {
+        const char* input;
+        const char* cleaned;
+        std::vector<uint16_t> sourceOf;
+    };
+    const Row rows[] = {
+        {" .5 Xx", "0.5Xx", {1, 1, 2, 4, 5}},  // "0." comes from the "."
+        {"2 ** 3", "2^3", {0, 3, 5}},          // the power from the second "*"
+        {"1e+5", "1e5", {0, 1, 3}},
+        {"x\xb2", "x^2", {0, 1, 1}},
+        {"5--3", "5-1*-3", {0, 1, 1, 1, 2, 3}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.input);
+        char text[kTaskCapacity + 1];
+        uint16_t sourceOf[kSanitizeLimit + 1];
+        CopyText(text, row.input);
+        ASSERT_LT(SanitizeTask(text, kTaskCapacity, sourceOf), kFirstStatus);
+        ASSERT_STREQ(text, row.cleaned);
+        EXPECT_EQ(std::vector<uint16_t>(sourceOf, sourceOf + std::strlen(text)), row.sourceOf);
     }
 }
 
