@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "build_config.h"
+#include "composition_output.h"
 #include "console_io.h"
 #include "engine.h"
 #include "text.h"
@@ -36,6 +37,7 @@ const char kUsage[] =
     "Usage: zentrabel-cli [--seed N] [TASK...]\n"
     "       zentrabel-cli [--seed N] --batch    < tasks\n"
     "       zentrabel-cli [--seed N] --trace    < tasks\n"
+    "       zentrabel-cli --composition [--json] FORMULA...\n"
     "\n"
     "Calculates arithmetic, functions, chemical formulas (molar masses),\n"
     "quadratic equations and # command lines, one task a line.\n"
@@ -44,6 +46,8 @@ const char kUsage[] =
     "  --batch     prints exactly one answer line per input line\n"
     "  --trace     prints one JSON record of the engine per input line\n"
     "  --seed N    seeds the random generator so runs repeat\n"
+    "  --composition  breaks each formula down by element: atoms, mass, percent\n"
+    "  --json      with --composition: one JSON object a formula\n"
     "  --version   prints the version\n";
 
 // The answer line of a task: the answer, or both roots of an equation.
@@ -72,6 +76,25 @@ std::string HistoryEntry(const TaskRecord& record, int result, bool refused) {
     }
     if (record.szTask[0] == 0) return "";
     return std::string(record.szTask) + " = " + record.szAnswer;
+}
+
+const char* UnknownSymbolText() {
+    static char text[kStatusMessageCapacity + 1];
+    if (!text[0]) GetStatusMessage(kStatusUnknownSymbol, text, kStatusMessageCapacity);
+    return text;
+}
+
+// Each formula's breakdown, as a table or as JSON lines; 1 when any formula
+// was refused.
+int RunComposition(const std::vector<const char*>& formulas, bool json) {
+    std::string out;
+    bool allBrokenDown = true;
+    for (const char* formula : formulas) {
+        const bool ok = json ? AppendCompositionJson(out, formula) : AppendCompositionTable(out, formula);
+        allBrokenDown = allBrokenDown && ok;
+    }
+    std::fwrite(out.data(), 1, out.size(), stdout);
+    return allBrokenDown ? 0 : 1;
 }
 
 int RunTasks(const std::vector<const char*>& tasks) {
@@ -133,6 +156,14 @@ int RunInteractive() {
         const int result = CalculateLine(record, line.data(), length, refused);
         out.Put(HistoryEntry(record, result, refused));
         out.Put('\n');
+        // Where the calculator stumbled over a symbol, a caret points at it.
+        size_t at = 0;
+        char symbol[3];
+        if (!refused && result == -1 && std::strcmp(record.szResult, UnknownSymbolText()) == 0 &&
+            LocateUnknownSymbol(record.szTask, at, symbol)) {
+            out.Put(CaretLine(at));
+            out.Put('\n');
+        }
         if (terminal) out.Put("> ");
     }
     if (terminal) out.Put('\n');
@@ -145,6 +176,8 @@ int main(int argc, char** argv) {
     bool batch = false;
     bool trace = false;
     bool seeded = false;
+    bool composition = false;
+    bool json = false;
     std::vector<const char*> tasks;
     for (int i = 1; i < argc; ++i) {
         const char* arg = argv[i];
@@ -155,6 +188,10 @@ int main(int argc, char** argv) {
         } else if (std::strcmp(arg, "--seed") == 0 && i + 1 < argc) {
             SeedRandom(static_cast<unsigned>(std::strtoul(argv[++i], nullptr, 10)));
             seeded = true;
+        } else if (std::strcmp(arg, "--composition") == 0) {
+            composition = true;
+        } else if (std::strcmp(arg, "--json") == 0) {
+            json = true;
         } else if (std::strcmp(arg, "--version") == 0) {
             std::printf("zentrabel-cli %s\n", kVersion);
             return 0;
@@ -172,6 +209,17 @@ int main(int argc, char** argv) {
     if ((batch || trace) && !tasks.empty()) {
         std::fprintf(stderr, "zentrabel-cli: --batch and --trace read standard input, not arguments\n");
         return 2;
+    }
+    if (json && !composition) {
+        std::fprintf(stderr, "zentrabel-cli: --json goes with --composition\n");
+        return 2;
+    }
+    if (composition) {
+        if (batch || trace || tasks.empty()) {
+            std::fprintf(stderr, "zentrabel-cli: --composition takes formulas as arguments\n");
+            return 2;
+        }
+        return RunComposition(tasks, json);
     }
     if (trace) return RunStream(true);
     if (batch) return RunStream(false);

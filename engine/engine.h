@@ -2,6 +2,7 @@
 #pragma once
 
 #include "calculate.h"
+#include "composition.h"
 #include "functions.h"
 #include "status.h"
 #include "task_record.h"

@@ -74,6 +74,35 @@ class PipeKeptOpen(unittest.TestCase):
             self.converse(args, exchanges)
 
 
+def run_cli(args, stdin=b""):
+    return subprocess.run([CLI, *args], input=stdin, capture_output=True, timeout=DEADLINE)
+
+
+class Chemistry(unittest.TestCase):
+    def test_hydrates_and_look_alike_dots_weigh_what_chemists_expect(self):
+        done = run_cli(["--batch"], b"CuSO4*5H2O\nCuSO4\xb75H2O\n2\xb73\nKAl(SO4)2*12H2O\n")
+        self.assertEqual(done.stdout.splitlines(), [b"249.685", b"249.685", b"6", b"474.3883986"])
+
+    def test_a_caret_points_at_an_unknown_symbol(self):
+        done = run_cli([], b"2*sin(3)+ Xx\nH2O\n")
+        self.assertEqual(done.stdout.splitlines(),
+                         [b"2*sin(3)+ Xx = Unknown element symbol", b"          ^", b"H2O = 18.01528"])
+
+    def test_composition_exits_1_when_a_formula_is_refused(self):
+        cases = [
+            (["--composition", "H2O"], 0, b"H2O\n"),
+            (["--composition", "--json", "H2O", "Xx"], 1, b'{"formula":"Xx","error":"Unknown element symbol"'),
+            (["--composition", "2+3"], 1, b"2+3: Not a chemical formula\n"),
+            (["--json", "H2O"], 2, b""),
+            (["--composition"], 2, b""),
+        ]
+        for args, status, output in cases:
+            with self.subTest(args=args):
+                done = run_cli(args)
+                self.assertEqual(done.returncode, status)
+                self.assertIn(output, done.stdout)
+
+
 class Terminal(unittest.TestCase):
     """Interactive mode on a pseudo-terminal, typed as a person types."""
 
