@@ -200,11 +200,6 @@ int JoinCompounds(char* maths) {
     return 0;
 }
 
-size_t FormulaEnd(const char* text, size_t at) {
-    CompoundParser parser(text);
-    return parser.Formula(at, 0);
-}
-
 bool IsOneCompound(const char* text) {
     CompoundParser parser(text);
     size_t members = 0;

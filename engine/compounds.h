@@ -24,11 +24,6 @@
 // rewritten text would be (then `maths` is unchanged). Never allocates.
 int JoinCompounds(char* maths);
 
-// Where the formula that starts at `at` in `text` ends (one past its last
-// character), or `at` itself when no formula starts there. A formula starts
-// with a capital or with a bracket that holds only components.
-size_t FormulaEnd(const char* text, size_t at);
-
 // True when the whole of `text` (after NormalizeSigns) is one component or
 // one compound: a formula with an optional coefficient, or several of them
 // joined by "*".

@@ -3,7 +3,6 @@
 #include <cstring>
 
 #include "cleaning.h"
-#include "compounds.h"
 #include "marks.h"
 #include "masses.h"
 #include "status.h"
@@ -63,8 +62,8 @@ public:
 
     // Writes character `c` with its neighbours `previous`, `beforePrevious`
     // and `next`; `first` and `last` tell its place in a text of `length`
-    // characters, and `opensFormula` whether a formula starts with it (a
-    // capital, or a bracket holding only a formula). Returns true when `next`
+    // characters, and `opensFormula` whether a coefficient before it applies
+    // to what it starts (a capital or a bracket). Returns true when `next`
     // was consumed (an exponent sign).
     bool Step(char c, char previous, char beforePrevious, char next, bool first, bool last, size_t length,
               bool opensFormula) {
@@ -230,7 +229,9 @@ int ExpandFormulas(char* maths) {
             beforePrevious = '1';
             previous = '*';
         } else {
-            const bool opensFormula = IsUpper(c) || (c == '(' && IsDigit(previous) && FormulaEnd(maths, i) > i);
+            // A bracket after a number multiplies, inside brackets as at the
+            // start: (2(H2O)) is 2*(H2O) as 2(H2O) is.
+            const bool opensFormula = IsUpper(c) || c == '(';
             bool skipNext =
                 expander.Step(c, previous, beforePrevious, next, i == 0, i + 1 == length, length, opensFormula);
             beforePrevious = previous;
