@@ -26,6 +26,7 @@ int KindAfterLetter(char c, int kind) {
 // and products, the en and em dashes of word processors. They are cleaned as
 // the operator they stand for, so that "5\x963" is 2 and not 53.
 char StandIn(char c) {
+    if (static_cast<unsigned char>(c) < 0x80) return c;
     switch (static_cast<unsigned char>(c)) {
         case 0xB7:  // middle dot
         case 0x95:  // bullet
@@ -59,7 +60,12 @@ int CleanedAnswer(const char* answer, char* out, size_t capacity) {
 
 }  // namespace
 
-int SanitizeTask(char* text, size_t capacity, uint16_t* sourceOf) {
+namespace {
+
+// The cleaning walk; `kMap` says whether it records where each cleaned
+// character came from (only the search for an unknown symbol asks).
+template <bool kMap>
+int Sanitize(char* text, size_t capacity, uint16_t* sourceOf) {
     const size_t length = TextLength(text, kSanitizeLimit + 1);
     if (length > kSanitizeLimit) return kStatusTooLong;
 
@@ -71,13 +77,15 @@ int SanitizeTask(char* text, size_t capacity, uint16_t* sourceOf) {
     size_t i = 0;
     int kind = kKindPlain;
     auto put = [&](char c) {
-        from[n] = static_cast<uint16_t>(i);
+        if constexpr (kMap) from[n] = static_cast<uint16_t>(i);
         out[n++] = c;
     };
 
     for (; i < length; ++i) {
         const char c = StandIn(text[i]);
-        const char next = StandIn(text[i + 1]);
+        // The next character as the operator it may stand for; looked at
+        // only after operators and an exponent's "e".
+        auto nextIs = [&](char op) { return StandIn(text[i + 1]) == op; };
         const char previous = n ? out[n - 1] : 0;
         const auto code = static_cast<unsigned char>(text[i]);
 
@@ -86,9 +94,9 @@ int SanitizeTask(char* text, size_t capacity, uint16_t* sourceOf) {
         if (IsDigit(c)) {
             put(c);
         } else if (IsLetter(c)) {
-            if ((c == 'e' || c == 'E') && IsDigit(previous) && (IsDigit(next) || next == '-' || next == '+')) {
+            if ((c == 'e' || c == 'E') && IsDigit(previous) && (IsDigit(text[i + 1]) || nextIs('-') || nextIs('+'))) {
                 put('e');  // an exponent; its "+" is dropped
-                if (next == '+') ++i;
+                if (nextIs('+')) ++i;
             } else {
                 put(c);
                 if (c != 'e' && c != 'E') kind = KindAfterLetter(c, kind);
@@ -100,7 +108,7 @@ int SanitizeTask(char* text, size_t capacity, uint16_t* sourceOf) {
                     kind = kKindCommand;
                     break;
                 case '*':
-                    if (next != '*') {
+                    if (!nextIs('*')) {
                         put('*');
                         break;
                     }
@@ -112,7 +120,7 @@ int SanitizeTask(char* text, size_t capacity, uint16_t* sourceOf) {
                     break;
                 case '+':
                     put('+');
-                    if (next == '+') ++i;
+                    if (nextIs('+')) ++i;
                     break;
                 case ',':
                 case '.':
@@ -122,7 +130,7 @@ int SanitizeTask(char* text, size_t capacity, uint16_t* sourceOf) {
                 case '-':
                     // "--" becomes "-1*-": the second minus is handled in its own turn.
                     put('-');
-                    if (next == '-') {
+                    if (nextIs('-')) {
                         put('1');
                         put('*');
                     }
@@ -161,9 +169,15 @@ int SanitizeTask(char* text, size_t capacity, uint16_t* sourceOf) {
 
     if (n > kTaskCapacity || n > capacity) return kStatusTooLong;
     std::memcpy(text, out, n);
-    if (sourceOf) std::memcpy(sourceOf, from, n * sizeof from[0]);
+    if constexpr (kMap) std::memcpy(sourceOf, from, n * sizeof from[0]);
     text[n] = 0;
     return kind;
+}
+
+}  // namespace
+
+int SanitizeTask(char* text, size_t capacity, uint16_t* sourceOf) {
+    return sourceOf ? Sanitize<true>(text, capacity, sourceOf) : Sanitize<false>(text, capacity, nullptr);
 }
 
 bool ReadBackNumber(const char* shown, char* out, size_t capacity) {

@@ -58,30 +58,34 @@ bool IsSubtractionOfFormula(const char* text, size_t i) {
 // The formula structure step, one character at a time.
 class FormulaExpander {
 public:
-    explicit FormulaExpander(char* work) : out_(work, kWorkCapacity) {}
+    // `bracketNumbers` says whether a digit follows a "(" anywhere in the
+    // text; only then can a coefficient stand just inside a bracket.
+    FormulaExpander(char* work, bool bracketNumbers) : out_(work, kWorkCapacity), bracketNumbers_(bracketNumbers) {}
 
     // Writes character `c` with its neighbours `previous`, `beforePrevious`
     // and `next`; `first` and `last` tell its place in a text of `length`
-    // characters, and `opensFormula` whether a coefficient before it applies
-    // to what it starts (a capital or a bracket). Returns true when `next`
-    // was consumed (an exponent sign).
-    bool Step(char c, char previous, char beforePrevious, char next, bool first, bool last, size_t length,
-              bool opensFormula) {
+    // characters. Returns true when `next` was consumed (an exponent sign).
+    bool Step(char c, char previous, char beforePrevious, char next, bool first, bool last, size_t length) {
         if (IsMember(c)) ++count_;
 
-        // A number directly after "(" and directly before a formula is that
-        // formula's coefficient: (2H2O) is 2*(H2O), as 2H2O is at the start.
-        const bool coefficient = numberAfterBracket_ && IsDigit(previous) && opensFormula;
-        if (IsDigit(c) || c == '.') {
-            numberAfterBracket_ = previous == '(' || ((IsDigit(previous) || previous == '.') && numberAfterBracket_);
-        } else {
+        // A number directly after "(" and directly before a formula or a
+        // bracket is a coefficient, as at the start: (2H2O) is 2*(H2O).
+        bool coefficient = false;
+        if (!bracketNumbers_) {
+            // no number stands just inside a bracket
+        } else if (IsDigit(c) || c == '.') {
+            // Only digits and "." keep the flag, so it holds while the number goes on.
+            numberAfterBracket_ = numberAfterBracket_ || previous == '(';
+        } else if (numberAfterBracket_ || c == '(' || c == ')') {
+            coefficient = numberAfterBracket_ && IsDigit(previous) && IsMember(c);
             numberAfterBracket_ = false;
+            if (c == '(') {
+                ++depth_;
+            } else if (c == ')') {
+                CloseCoefficient(depth_);  // the formula ends with its bracket
+                if (depth_ > 0) --depth_;
+            }
         }
-        if (c == ')') {
-            CloseCoefficient(depth_);  // the formula ends with its bracket
-            if (depth_ > 0) --depth_;
-        }
-        if (c == '(') ++depth_;
 
         if (IsSeparator(c)) {
             count_ = 0;
@@ -184,7 +188,7 @@ private:
         else pendingFull_ = true;
     }
     void CloseCoefficient(size_t depth) {
-        if (pendingCount_ > 0 && pending_[pendingCount_ - 1] == depth) {
+        if (pendingCount_ != 0 && pending_[pendingCount_ - 1] == depth) {
             --pendingCount_;
             out_.Put(')');
         }
@@ -195,6 +199,7 @@ private:
     TextWriter out_;
     int count_ = 0;
     bool separatorSeen_ = false;
+    bool bracketNumbers_;
     bool numberAfterBracket_ = false;
     size_t depth_ = 0;
     size_t pending_[kMaxPending];
@@ -215,7 +220,10 @@ int ExpandFormulas(char* maths) {
     if (length > kMathsLimit) return kStatusTooLong;
 
     char work[kWorkCapacity + 1];
-    FormulaExpander expander(work);
+    bool bracketNumbers = false;
+    for (const char* open = maths; (open = std::strchr(open, '(')) != nullptr && !bracketNumbers; ++open)
+        bracketNumbers = IsDigit(open[1]);
+    FormulaExpander expander(work, bracketNumbers);
     char previous = 0;
     char beforePrevious = 0;
     for (size_t i = 0; i < length; ++i) {
@@ -223,17 +231,15 @@ int ExpandFormulas(char* maths) {
         char next = maths[i + 1];
         if (IsSubtractionOfFormula(maths, i)) {
             // Written as if "-1*" stood in the text.
-            expander.Step('-', previous, beforePrevious, '1', i == 0, false, length, false);
-            expander.Step('1', '-', previous, '*', false, false, length, false);
-            expander.Step('*', '1', '-', next, false, false, length, false);
+            expander.Step('-', previous, beforePrevious, '1', i == 0, false, length);
+            expander.Step('1', '-', previous, '*', false, false, length);
+            expander.Step('*', '1', '-', next, false, false, length);
             beforePrevious = '1';
             previous = '*';
         } else {
             // A bracket after a number multiplies, inside brackets as at the
             // start: (2(H2O)) is 2*(H2O) as 2(H2O) is.
-            const bool opensFormula = IsUpper(c) || c == '(';
-            bool skipNext =
-                expander.Step(c, previous, beforePrevious, next, i == 0, i + 1 == length, length, opensFormula);
+            bool skipNext = expander.Step(c, previous, beforePrevious, next, i == 0, i + 1 == length, length);
             beforePrevious = previous;
             previous = c;
             if (skipNext) {
