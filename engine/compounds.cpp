@@ -1,5 +1,6 @@
 #include "compounds.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 
@@ -171,9 +172,12 @@ int JoinCompounds(char* maths) {
 
     // Brackets to open before and close before each position, and the "*"
     // that become "+".
-    uint16_t opens[kLimit + 1] = {};
-    uint16_t closes[kLimit + 1] = {};
-    bool plus[kLimit + 1] = {};
+    uint16_t opens[kLimit + 1];
+    uint16_t closes[kLimit + 1];
+    bool plus[kLimit + 1];
+    std::fill_n(opens, length + 1, 0);
+    std::fill_n(closes, length + 1, 0);
+    std::fill_n(plus, length + 1, false);
     for (size_t k = 0; k < parser.ChainCount(); ++k) {
         const auto& chain = parser.ChainAt(k);
         const bool enclosed = chain.start > 0 && maths[chain.start - 1] == '(' && maths[chain.end] == ')';
