@@ -102,6 +102,14 @@ void EnterTask() {
 
 void TakePastTask(int notification) {
     const AppState& app = App();
+    if (notification == CBN_DROPDOWN) {
+        // The list opens with no entry chosen, so that a close without a pick
+        // finds nothing to copy: a click on the arrow of the open list is
+        // reported as an accepted selection when it reaches the list box
+        // itself (as it does under Wine once the list has lost the mouse
+        // capture), and the entry of the last pick would replace the typing.
+        SendMessageA(app.pastTasks, CB_SETCURSEL, static_cast<WPARAM>(-1), 0);
+    }
     if (notification == CBN_SELENDOK) {
         LRESULT index = SendMessageA(app.pastTasks, CB_GETCURSEL, 0, 0);
         LRESULT length = index == CB_ERR ? CB_ERR : SendMessageA(app.pastTasks, CB_GETLBTEXTLEN, index, 0);

@@ -128,6 +128,12 @@ TEST_F(KeyboardRecall, OpenListTakesItsKeys) {
     EXPECT_FALSE(ListOpen());
     EXPECT_EQ(InputText(), "7*");
 
+    // Enter before any move picks nothing: the list opens with no entry chosen.
+    PressKey(VK_F4);
+    PressKey(VK_RETURN);
+    EXPECT_FALSE(ListOpen());
+    EXPECT_EQ(InputText(), "7*");
+
     // Down moves in the list, Enter picks: the task is copied, not calculated.
     PressKey(VK_F4);
     PressKey(VK_HOME);
