@@ -61,6 +61,14 @@ void EnterTask() {
         return;
     }
 
+    char task[kTaskCapacity + 1];
+    GetWindowTextA(app.inputLine, task, sizeof task);
+    const bool thrownAway = task[0] == '=';
+    // A thrown-away line changes the records below without showing them, so
+    // a display that a replay has left behind is brought up to date first:
+    // it keeps what the calculations before the line showed, as after typing.
+    if (thrownAway) CatchUpDisplay();
+
     // The panel's moves are undone once: a line thrown away for its leading
     // "=" keeps iLastStatus at 4, and undoing them again on the next task
     // would put x2 where x1 belongs.
@@ -72,9 +80,7 @@ void EnterTask() {
     app.PreviousTask = app.CurrentTask;
     // A line thrown away for its leading "=" never reaches the record, so it
     // is not shown later as the task of an answer it did not give.
-    char task[kTaskCapacity + 1];
-    GetWindowTextA(app.inputLine, task, sizeof task);
-    if (task[0] == '=') {
+    if (thrownAway) {
         ClearInputLine();
         return;
     }
