@@ -58,11 +58,6 @@ TEST_F(KeyboardRecall, UpStepsToOlderTasksAndDownBackToTheTypedText) {
     EXPECT_EQ(InputSelection(), std::make_pair(3, 3));
 }
 
-TEST_F(KeyboardRecall, RepeatedTasksAreStepsOfTheirOwn) {
-    for (const char* task : {"2+3", "4*5", "2+3"}) Enter(task);
-    ExpectPresses({{VK_UP, "2+3"}, {VK_UP, "4*5"}, {VK_UP, "2+3"}, {VK_DOWN, "4*5"}});
-}
-
 TEST_F(KeyboardRecall, TypingAfterARecallStartsAgainFromTheNewText) {
     for (const char* task : {"1+1", "2+2"}) Enter(task);
     PressKey(VK_UP);

@@ -59,10 +59,6 @@ TEST(TaskRecall, AnEmptiedLineEndsTheSession) {
     ExpectKeys({"2+2", "1+1"}, "x", {{'U', "2+2"}, {'T', ""}, {'U', "2+2"}, {'D', ""}});
 }
 
-TEST(TaskRecall, TypedTextKeptAcrossTheWholeSession) {
-    ExpectKeys({"c", "b", "a"}, "typed", {{'U', "c"}, {'U', "b"}, {'D', "c"}, {'U', "b"}, {'D', "c"}, {'D', "typed"}});
-}
-
 TEST(TaskRecall, AListThatShrankUnderTheSession) {
     TaskRecall recall;
     std::vector<std::string> tasks = {"3+3", "2+2", "1+1"};
