@@ -6,6 +6,7 @@
 
 #include <windows.h>
 
+#include "recall_rules.h"
 #include "task_record.h"
 
 // The fonts of the main window's controls (the font table of the layout).
@@ -65,6 +66,8 @@ struct AppState {
     bool displayBehind;
     // Inverse mode of the keypad: ' ' off, 'a' on.
     char cInversePrefix;
+    // Where Up and Down have got to in the past-tasks list.
+    TaskRecall recall;
 
     TaskRecord CurrentTask;
     TaskRecord PreviousTask;

@@ -4,6 +4,7 @@
 
 #include "app.h"
 #include "display_rules.h"
+#include "input_keys.h"
 #include "resource_ids.h"
 #include "startup.h"
 
@@ -278,6 +279,7 @@ void CreateMainControls(HWND window) {
     app.inputLine = MakeControl(WS_EX_TRANSPARENT, "edit", "", WS_VISIBLE | ES_AUTOHSCROLL, 3, 3, 248, 18,
                                 app.pastTasks, IDC_INPUT_LINE);
     SetFont(app.inputLine, kInputFont);
+    WatchInputKeys(app.inputLine);
     app.copyBuffer = MakeControl(WS_EX_TRANSPARENT, "edit", "", ES_AUTOHSCROLL, 5, 5, 131, 18, window,
                                  IDC_COPY_BUFFER);
 

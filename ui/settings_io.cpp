@@ -7,6 +7,7 @@
 #include "settings_file.h"
 #include "settings_text.h"
 #include "text.h"
+#include "view_commands.h"
 
 namespace {
 
@@ -21,7 +22,7 @@ void ActOnViewNumber(HWND mainWindow, int number) {
         app.bDisplayOnly = 1;
         break;
     case kViewAlwaysOnTop:
-        SetWindowPos(mainWindow, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+        MakeTopmost(mainWindow, 0);
         app.bAlwaysOnTop = 1;
         break;
     case kViewHistory:

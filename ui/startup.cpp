@@ -6,6 +6,7 @@
 #include "functions.h"
 #include "history_dialog.h"
 #include "history_text.h"
+#include "input_keys.h"
 #include "layout.h"
 #include "main_window.h"
 #include "resource_ids.h"
@@ -100,7 +101,11 @@ bool StartZentrabel(HINSTANCE instance, int showCommand) {
 void RouteMessage(MSG& message) {
     const AppState& app = App();
     if (app.historyDialog && IsDialogMessageA(app.historyDialog, &message)) return;
-    if (app.accelerators && TranslateAcceleratorA(app.mainWindow, app.accelerators, &message)) return;
+    // While the past-tasks list is open, Enter and Escape pick from it and
+    // close it (the input line hands them on) instead of calculating.
+    if (app.accelerators && !PastTasksOpen() && TranslateAcceleratorA(app.mainWindow, app.accelerators, &message)) {
+        return;
+    }
     TranslateMessage(&message);
     DispatchMessageA(&message);
 }

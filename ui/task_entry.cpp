@@ -61,6 +61,14 @@ void EnterTask() {
         return;
     }
 
+    char task[kTaskCapacity + 1];
+    GetWindowTextA(app.inputLine, task, sizeof task);
+    const bool thrownAway = task[0] == '=';
+    // A thrown-away line changes the records below without showing them, so
+    // a display that a replay has left behind is brought up to date first:
+    // it keeps what the calculations before the line showed, as after typing.
+    if (thrownAway) CatchUpDisplay();
+
     // The panel's moves are undone once: a line thrown away for its leading
     // "=" keeps iLastStatus at 4, and undoing them again on the next task
     // would put x2 where x1 belongs.
@@ -72,9 +80,7 @@ void EnterTask() {
     app.PreviousTask = app.CurrentTask;
     // A line thrown away for its leading "=" never reaches the record, so it
     // is not shown later as the task of an answer it did not give.
-    char task[kTaskCapacity + 1];
-    GetWindowTextA(app.inputLine, task, sizeof task);
-    if (task[0] == '=') {
+    if (thrownAway) {
         ClearInputLine();
         return;
     }
@@ -102,6 +108,14 @@ void EnterTask() {
 
 void TakePastTask(int notification) {
     const AppState& app = App();
+    if (notification == CBN_DROPDOWN) {
+        // The list opens with no entry chosen, so that a close without a pick
+        // finds nothing to copy: a click on the arrow of the open list is
+        // reported as an accepted selection when it reaches the list box
+        // itself (as it does under Wine once the list has lost the mouse
+        // capture), and the entry of the last pick would replace the typing.
+        SendMessageA(app.pastTasks, CB_SETCURSEL, static_cast<WPARAM>(-1), 0);
+    }
     if (notification == CBN_SELENDOK) {
         LRESULT index = SendMessageA(app.pastTasks, CB_GETCURSEL, 0, 0);
         LRESULT length = index == CB_ERR ? CB_ERR : SendMessageA(app.pastTasks, CB_GETLBTEXTLEN, index, 0);

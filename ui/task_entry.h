@@ -11,7 +11,9 @@ void EnterTask();
 
 // Handles a notification of the past-tasks list: on CBN_SELENDOK the selected
 // task is copied into the input line (caret at its end) without calculating;
-// any notification gives the focus back to the input line.
+// the list opens (CBN_DROPDOWN) with no entry selected, so only a real pick
+// replaces what is being typed; any notification gives the focus back to the
+// input line.
 void TakePastTask(int notification);
 
 // Shows both records in the display lines and the task lines' tooltips.

@@ -12,5 +12,10 @@ LRESULT DoDisplayOnly(const Command&);
 // Makes the window topmost, or takes it out of the topmost windows.
 LRESULT DoAlwaysOnTop(const Command&);
 
+// Makes `window` topmost where it stands, with the windows it owns (tooltips,
+// dialogs) topmost above it, under Wine as on Windows. `flags` are added to
+// the SetWindowPos flags of the window itself (SWP_NOACTIVATE, say).
+void MakeTopmost(HWND window, UINT flags);
+
 // Opens the help page through the shell; a failure is ignored. Reports 1.
 LRESULT DoOnlineHelp(const Command&);

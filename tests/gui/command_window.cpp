@@ -62,6 +62,12 @@ void CommandWindow::PressKey(WORD key, bool control, bool shift) {
     SetKeyboardState(saved);
 }
 
+void CommandWindow::PressAltKey(WORD key) {
+    // Bit 29: the key came with Alt.
+    PostMessageA(Input(), WM_SYSKEYDOWN, key, 1 | (LPARAM{1} << 29));
+    PumpMessages();
+}
+
 void CommandWindow::ClickToolbar(int command) {
     HWND toolbar = FindWindowExA(Main(), nullptr, TOOLBARCLASSNAMEA, nullptr);
     ASSERT_NE(toolbar, nullptr);

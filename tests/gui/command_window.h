@@ -61,6 +61,8 @@ protected:
     // A key pressed in the input line, through the message loop's routing (so
     // through the accelerator table), with Ctrl or Shift held when asked.
     void PressKey(WORD key, bool control = false, bool shift = false);
+    // A key pressed with Alt held in the input line, as the system sends it.
+    void PressAltKey(WORD key);
     // A left click on the toolbar button that sends `command`.
     void ClickToolbar(int command);
     // A left click on a static control that reports clicks.

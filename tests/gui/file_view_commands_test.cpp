@@ -1,6 +1,11 @@
 // The File, View and Help commands on the real window: New, Exit, the window
 // size, topmost state and history placement, numbering, Online Help, About.
+#include <windows.h>
+#include <commctrl.h>
+
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "command_window.h"
 #include "startup.h"
@@ -90,26 +95,61 @@ TEST_F(ViewCommands, DisplayOnlyShrinksAndRestores) {
     }
 }
 
-bool RunningUnderWine() { return GetProcAddress(GetModuleHandleA("ntdll.dll"), "wine_get_version") != nullptr; }
-
-// The window's topmost style, checked only on Windows: Wine 8 links a window
-// that owns topmost windows above it (the main window owns its tooltips) in
-// below them without the topmost style, so under Wine only the flag and the
-// menu mark tell.
-void ExpectTopmostOnWindows(bool topmost) {
-    if (!RunningUnderWine()) {
-        EXPECT_TRUE(topmost);
-    }
-}
-
 TEST_F(ViewCommands, AlwaysOnTopToggles) {
     ASSERT_FALSE(Topmost());
     PressKey(VK_F11);
-    ExpectTopmostOnWindows(Topmost());
+    EXPECT_TRUE(Topmost());
     EXPECT_TRUE(MenuChecked(IDM_ALWAYS_ON_TOP));
     Command(IDM_ALWAYS_ON_TOP);
     EXPECT_FALSE(Topmost());
     EXPECT_FALSE(MenuChecked(IDM_ALWAYS_ON_TOP));
+}
+
+BOOL CALLBACK CollectOwnedTooltips(HWND window, LPARAM data) {
+    auto* found = reinterpret_cast<std::pair<HWND, std::vector<HWND>>*>(data);
+    char className[64] = "";
+    GetClassNameA(window, className, sizeof className);
+    if (GetWindow(window, GW_OWNER) == found->first && lstrcmpiA(className, TOOLTIPS_CLASSA) == 0) {
+        found->second.push_back(window);
+    }
+    return TRUE;
+}
+
+bool IsTopmost(HWND window) { return (GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; }
+
+// Whether `upper` comes before `lower` in the z-order of their siblings.
+bool Above(HWND upper, HWND lower) {
+    for (HWND next = GetWindow(upper, GW_HWNDNEXT); next; next = GetWindow(next, GW_HWNDNEXT)) {
+        if (next == lower) return true;
+    }
+    return false;
+}
+
+// The window owns topmost tooltips and the Task History dialog; it becomes
+// topmost all the same, every time, with them topmost above it, and they
+// leave the topmost windows with it.
+TEST_F(ViewCommands, TopmostWindowKeepsWhatItOwnsAbove) {
+    std::pair<HWND, std::vector<HWND>> tooltips{Main(), {}};
+    EnumThreadWindows(GetCurrentThreadId(), CollectOwnedTooltips, reinterpret_cast<LPARAM>(&tooltips));
+    ASSERT_FALSE(tooltips.second.empty());
+    for (HWND tooltip : tooltips.second) ASSERT_TRUE(IsTopmost(tooltip));
+    std::vector<HWND> owned = tooltips.second;
+    owned.push_back(HistoryDialog());
+    for (int round = 0; round < 2; ++round) {
+        SCOPED_TRACE(round);
+        PressKey(VK_F11);
+        EXPECT_TRUE(Topmost());
+        for (HWND window : owned) {
+            EXPECT_TRUE(IsTopmost(window));
+            EXPECT_TRUE(Above(window, Main()));
+            EXPECT_EQ(GetWindow(window, GW_OWNER), Main());
+        }
+        EXPECT_EQ(Tooltip(IDC_KEY_POWER), "Power (x^y)");
+        PressKey(VK_F11);
+        EXPECT_FALSE(Topmost());
+        EXPECT_FALSE(IsTopmost(HistoryDialog()));
+        for (HWND window : owned) EXPECT_TRUE(Above(window, Main()));
+    }
 }
 
 // Reset clears the flags but leaves the window as it is.
@@ -118,7 +158,7 @@ TEST_F(ViewCommands, ResetLeavesATopmostWindowTopmost) {
     Command(IDM_DISPLAY_ONLY);
     Command(IDM_TASK_NUMBERING);
     Command(IDM_RESET_SETTINGS);
-    ExpectTopmostOnWindows(Topmost());
+    EXPECT_TRUE(Topmost());
     EXPECT_EQ(WindowRect(Main()).bottom - WindowRect(Main()).top, 205 + CaptionHeight());
     for (int id : {IDM_ALWAYS_ON_TOP, IDM_DISPLAY_ONLY, IDM_TASK_NUMBERING, IDM_VIEW_HISTORY}) {
         SCOPED_TRACE(id);
@@ -126,7 +166,7 @@ TEST_F(ViewCommands, ResetLeavesATopmostWindowTopmost) {
     }
     // The next F11 only sets the flag again; the one after takes it out.
     PressKey(VK_F11);
-    ExpectTopmostOnWindows(Topmost());
+    EXPECT_TRUE(Topmost());
     EXPECT_TRUE(MenuChecked(IDM_ALWAYS_ON_TOP));
     PressKey(VK_F11);
     EXPECT_FALSE(Topmost());

@@ -298,6 +298,57 @@ TEST_F(HistoryFiles, OpenReplaysEveryLineAsIfTyped) {
     }
 }
 
+// A line that begins with "=" is thrown away without being shown, so the
+// display keeps the calculation before it; after a replay it must show what
+// typing the same lines shows, whatever the files' line ends.
+TEST_F(HistoryFiles, ReplayShowsWhatTypingShowsAroundThrownAwayLines) {
+    struct Row {
+        const char* name;
+        std::string bytes;
+        std::vector<std::string> lines;  // the lines as the replay cuts them
+    };
+    const Row rows[] = {
+        {"CR only, last line thrown away", "1+1\r=5", {"1+1", "=5"}},
+        {"CR only, thrown away between tasks", "1+1\r=5\r2*3", {"1+1", "=5", "2*3"}},
+        {"CR only, several thrown away", "=1\r=2\r4-1\r=3\r=4", {"=1", "=2", "4-1", "=3", "=4"}},
+        {"CR only, after an equation", "x^2-5x+6\r=1", {"x^2-5x+6", "=1"}},
+        {"CR only, a saved footer", "2+2\r=======================\r", {"2+2", "=======================", ""}},
+        // Lines end at CR only: an LF file is one line, thrown away as a whole.
+        {"LF only, first line thrown away", "=5\n1+1\n=7\n", {"=5\n1+1\n=7\n"}},
+        {"LF only, a task first", "1+1\n=5", {"1+1\n=5"}},
+        {"CR LF, first line thrown away", "=5\r\n2*3\r\n", {"=5", "\n2*3", "\n"}},
+        {"CR LF, last line thrown away", "1+1\r\n=5", {"1+1", "\n=5"}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        ASSERT_TRUE(WriteFileBytes(Path("replay.txt"), row.bytes));
+        // Both roads start from the same two calculations on the display.
+        Enter("6*7");
+        Enter("7*6");
+        const size_t before = History().size();
+        ASSERT_EQ(Run(IDM_OPEN, {EnterFileName(Path("replay.txt"))}).size(), 1u);
+        const std::string replayed = History().substr(before);
+        const std::vector<std::string> displayAfterReplay = Display();
+        const std::string inputAfterReplay = WindowText(input_);
+
+        Enter("6*7");
+        Enter("7*6");
+        const size_t typedFrom = History().size();
+        for (const std::string& line : row.lines) Enter(line);
+        EXPECT_EQ(displayAfterReplay, Display());
+        EXPECT_EQ(replayed, History().substr(typedFrom));
+        EXPECT_EQ(inputAfterReplay, WindowText(input_));
+        // And the next task is shown the same way after both.
+        Enter("1+2");
+        const std::vector<std::string> typedNext = Display();
+        Enter("6*7");
+        Enter("7*6");
+        Run(IDM_OPEN, {EnterFileName(Path("replay.txt"))});
+        Enter("1+2");
+        EXPECT_EQ(Display(), typedNext);
+    }
+}
+
 TEST_F(HistoryFiles, OpenDialogAndItsResults) {
     ASSERT_TRUE(WriteFileBytes(Path("tasks.txt"), "1+1\r\n2H2O\r\n#sci\r\n10000"));
     const std::string before = History();

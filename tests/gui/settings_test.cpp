@@ -104,9 +104,8 @@ public:
     }
     // Commands without a control, as other parts of the program send them.
     const std::vector<int>& Commands() const { return commands_; }
-    // Requests to become topmost without moving or resizing. Wine keeps
-    // WS_EX_TOPMOST off a window that owns a topmost popup (the tooltips),
-    // so the request is what can be seen there.
+    // Requests to become topmost without moving or resizing: one for each
+    // time the window is made topmost.
     int TopmostRequests() const { return topmost_; }
 
 private:
@@ -500,6 +499,7 @@ TEST_F(SettingsFileReading, StartUpRunsTheLines) {
         ExpectSettings(app.CurrentTask, row.settings);
         EXPECT_EQ(app.bDisplayOnly, row.views.displayOnly);
         EXPECT_EQ(app.bAlwaysOnTop, row.views.topmost);
+        EXPECT_EQ((GetWindowLongA(Main(), GWL_EXSTYLE) & WS_EX_TOPMOST) != 0, row.views.topmost != 0);
         EXPECT_EQ(app.bHistoryVisible, row.views.history);
         EXPECT_EQ(app.bTaskNumbering, row.views.numbering);
 

@@ -1,0 +1,112 @@
+#include "input_keys.h"
+
+#include <commctrl.h>
+
+#include <optional>
+#include <string>
+
+#include "app.h"
+#include "input_line.h"
+
+namespace {
+
+constexpr UINT_PTR kInputKeysId = 1;
+
+// Bit 29 of a key message: Alt was held.
+constexpr LPARAM kAltHeld = LPARAM{1} << 29;
+
+std::string PastTask(int index) {
+    HWND list = App().pastTasks;
+    LRESULT length = SendMessageA(list, CB_GETLBTEXTLEN, index, 0);
+    if (length == CB_ERR) return {};
+    std::string task(static_cast<size_t>(length) + 1, '\0');
+    LRESULT got = SendMessageA(list, CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(task.data()));
+    task.resize(got == CB_ERR ? 0 : static_cast<size_t>(got));
+    return task;
+}
+
+void Recall(bool older) {
+    AppState& app = App();
+    const int count = static_cast<int>(SendMessageA(app.pastTasks, CB_GETCOUNT, 0, 0));
+    const std::string line = InputText();
+    std::optional<std::string> shown = older ? app.recall.Older(line, count, PastTask)
+                                             : app.recall.Newer(line, count, PastTask);
+    if (shown) SetInputText(shown->c_str());
+}
+
+bool IsListKey(UINT message, WPARAM key, LPARAM flags) {
+    if (message == WM_SYSKEYDOWN) return (flags & kAltHeld) && (key == VK_UP || key == VK_DOWN);
+    if (message != WM_KEYDOWN) return false;
+    switch (key) {
+    case VK_UP:
+    case VK_DOWN:
+    case VK_PRIOR:
+    case VK_NEXT:
+    case VK_HOME:
+    case VK_END:
+    case VK_RETURN:
+    case VK_ESCAPE:
+    case VK_F4:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// Returns true when the key was taken.
+bool OnKey(UINT message, WPARAM key, LPARAM flags) {
+    HWND list = App().pastTasks;
+    if (PastTasksOpen()) {
+        if (!IsListKey(message, key, flags)) return false;
+        // The list box moves its selection, picks with Enter and closes with
+        // Escape, F4 or Alt+arrow, as it does when it has the focus itself.
+        SendMessageA(list, message, key, flags);
+        return true;
+    }
+    const bool openKey = (message == WM_KEYDOWN && key == VK_F4) ||
+                         (message == WM_SYSKEYDOWN && (flags & kAltHeld) && key == VK_DOWN);
+    if (openKey) {
+        SendMessageA(list, CB_SHOWDROPDOWN, TRUE, 0);
+        return true;
+    }
+    if (message == WM_KEYDOWN && (key == VK_UP || key == VK_DOWN)) {
+        Recall(key == VK_UP);
+        return true;
+    }
+    return false;
+}
+
+LRESULT CALLBACK InputKeysProc(HWND input, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR) {
+    switch (message) {
+    case WM_KEYDOWN:
+        if (OnKey(message, wParam, lParam)) return 0;
+        break;
+    case WM_SYSKEYDOWN:
+        // Passed on even when taken: the default handling must see that a key
+        // came with Alt, or releasing Alt would open the menu.
+        OnKey(message, wParam, lParam);
+        break;
+    case WM_CHAR:
+        // Enter and Escape picked or closed the list; their characters have
+        // no place in a one-line edit.
+        if (wParam == '\r' || wParam == 0x1b) return 0;
+        break;
+    case WM_NCDESTROY:
+        RemoveWindowSubclass(input, InputKeysProc, kInputKeysId);
+        break;
+    default:
+        break;
+    }
+    return DefSubclassProc(input, message, wParam, lParam);
+}
+
+}  // namespace
+
+void WatchInputKeys(HWND inputLine) {
+    if (inputLine) SetWindowSubclass(inputLine, InputKeysProc, kInputKeysId, 0);
+}
+
+bool PastTasksOpen() {
+    HWND list = App().pastTasks;
+    return list && SendMessageA(list, CB_GETDROPPEDSTATE, 0, 0) != 0;
+}
