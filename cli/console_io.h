@@ -55,6 +55,8 @@ public:
     void Put(const std::string& text) { Put(text.data(), text.size()); }
     void Put(const char* text);
     void Put(char c) { Put(&c, 1); }
+    // Text of the calculator (its 8-bit character set) for a person to read.
+    void PutText(const char* text) { Put(text); }
 
     // Writes everything buffered; false once any write has failed.
     bool Flush();

@@ -66,14 +66,3 @@ void AppendTraceJson(std::string& out, const char* input, size_t inputLength, co
     if (!result) AppendField(out, "message", kLineTooLongText);
     out.push_back('}');
 }
-
-void FormatFirstRoot(const TaskRecord& record, char* out, size_t capacity) {
-    // As the window does: the root is read back with a decimal point, then
-    // shown under the same settings as the second root.
-    TaskRecord scratch = record;
-    CopyText(scratch.szResult, record.szMaths);
-    for (char* p = scratch.szResult; *p; ++p)
-        if (*p == ',') *p = '.';
-    UpdateAnswer(scratch);
-    CopyText(out, capacity, scratch.szAnswer);
-}

@@ -6,10 +6,8 @@
 #include <cstddef>
 #include <string>
 
+#include "outcome.h"
 #include "task_record.h"
-
-// The window's refusal text for a line longer than it hands over.
-inline constexpr const char* kLineTooLongText = "Expression is too long !";
 
 // Hands one line to CalculateTask as the window does: a line longer than
 // kInputLineCapacity is refused (record untouched, `refused` set); otherwise
@@ -24,7 +22,3 @@ void AppendTraceJson(std::string& out, const char* input, size_t inputLength, co
 // Appends a JSON string of raw bytes: 0x20-0x7E as themselves (with quote and backslash
 // escaped), every other byte as \u00XX.
 void AppendJsonString(std::string& out, const char* bytes, size_t length);
-
-// The first root of a solved equation (left raw in szMaths) formatted like an
-// answer under the record's settings.
-void FormatFirstRoot(const TaskRecord& record, char* out, size_t capacity);

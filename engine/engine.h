@@ -4,5 +4,6 @@
 #include "calculate.h"
 #include "composition.h"
 #include "functions.h"
+#include "outcome.h"
 #include "status.h"
 #include "task_record.h"

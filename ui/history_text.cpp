@@ -44,18 +44,12 @@ void PutDump(TextWriter& out, const TaskRecord& record) {
 
 }  // namespace
 
-void BuildHistoryEntry(int result, const TaskRecord& current, const TaskRecord& previous, bool numbering,
+void BuildHistoryEntry(Outcome outcome, const TaskRecord& current, const TaskRecord& previous, bool numbering,
                        int& taskNumber, HistoryEntry& entry) {
     TextWriter out(entry.text, kHistoryEntryCapacity);
     entry.listText = nullptr;
-    if (current.szTask[0] != 0) {
-        PutPrefix(out, numbering, taskNumber);
-        out.Put(current.szTask);
-        out.Put(" = ");
-        out.Put(current.szAnswer);
-        out.Put("\r\n");
-        entry.listText = current.szTask;
-    } else if (result == kKindQuadratic) {
+    // The panel has moved the equation up and emptied the task line.
+    if (outcome == Outcome::kRoots && current.szTask[0] == 0) {
         PutPrefix(out, numbering, taskNumber);
         out.Put(previous.szTask);
         out.Put("\r\nx1 = \t");
@@ -64,10 +58,17 @@ void BuildHistoryEntry(int result, const TaskRecord& current, const TaskRecord& 
         out.Put(current.szAnswer);
         out.Put("\r\n");
         entry.listText = previous.szTask;
+    } else if (current.szTask[0] != 0) {
+        PutPrefix(out, numbering, taskNumber);
+        out.Put(current.szTask);
+        out.Put(" = ");
+        out.Put(current.szAnswer);
+        out.Put("\r\n");
+        entry.listText = current.szTask;
     } else {
         out.Put("\r\n");
     }
-    if (result == kDebugDumpResult) {
+    if (outcome == Outcome::kDump) {
         TextWriter dump(entry.text, kHistoryEntryCapacity);
         PutDump(dump, current);
     }

@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <ctime>
 
+#include "outcome.h"
 #include "task_record.h"
 
 // The date and time of the banner: "%B %d, %Y  %X" takes at most this many
@@ -36,9 +37,6 @@ inline constexpr size_t kHistoryEntryCapacity = (sizeof kDumpTaskLabel - 1) + (s
                                                 (sizeof kDumpMemoryLabel - 1) + 2 + kTaskCapacity + kMathsCapacity +
                                                 kResultCapacity + kAnswerCapacity + kMemoryCapacity;
 
-// The result of CalculateTask that replaces the ordinary entry by the dump.
-inline constexpr int kDebugDumpResult = 20;
-
 struct HistoryEntry {
     char text[kHistoryEntryCapacity + 1];
     // The task that goes to the top of the past-tasks list, or nullptr. Points
@@ -46,16 +44,16 @@ struct HistoryEntry {
     const char* listText;
 };
 
-// Builds the entry for a calculation that CalculateTask answered with
-// `result`, from the records as the display shows them:
-//   a task in current.szTask:  prefix, szTask, " = ", szAnswer, CR LF
-//   no task and result 4:      prefix, previous.szTask (the equation),
+// Builds the entry for a calculation whose outcome is `outcome`, from the
+// records as the display shows them:
+//   roots:                     prefix, previous.szTask (the equation),
 //                              "\r\nx1 = \t", previous.szAnswer,
 //                              "\r\nx2 = \t", current.szAnswer, CR LF
+//   a task in current.szTask:  prefix, szTask, " = ", szAnswer, CR LF
 //   no task otherwise:         CR LF alone (no number is used)
 // The prefix is "\r\n<n>. \t" with n = taskNumber when numbering is on (and
 // taskNumber then grows by one, stopping at the largest int), otherwise CR LF.
-// Result 20 replaces the text by the debug dump of `current`; its number is
+// The dump replaces the text by the debug dump of `current`; its number is
 // used up all the same.
-void BuildHistoryEntry(int result, const TaskRecord& current, const TaskRecord& previous, bool numbering,
+void BuildHistoryEntry(Outcome outcome, const TaskRecord& current, const TaskRecord& previous, bool numbering,
                        int& taskNumber, HistoryEntry& entry);

@@ -4,6 +4,7 @@
 
 #include "app.h"
 #include "calculate.h"
+#include "outcome.h"
 #include "display_rules.h"
 #include "history_text.h"
 #include "layout.h"
@@ -57,7 +58,7 @@ void EnterTask() {
     if (GetWindowTextLengthA(app.inputLine) > static_cast<int>(kInputLineCapacity)) {
         // The refusal is written over the records as they stand.
         CatchUpDisplay();
-        SetWindowTextA(app.currentAnswerLine, "Expression is too long !");
+        SetWindowTextA(app.currentAnswerLine, kLineTooLongText);
         return;
     }
 
@@ -87,9 +88,9 @@ void EnterTask() {
     CopyText(app.CurrentTask.szTask, task);
 
     int result = CalculateTask(app.CurrentTask);
-    // A command line such as "#4" hands its number back as it stands; only a
-    // solved equation opens the panel, any other number is recorded as typed.
-    if (result == kKindQuadratic && app.CurrentTask.szTask[0] == '#') result = kKindCommand;
+    const Outcome outcome = ReadOutcome(result, app.CurrentTask);
+    // Only a solved equation opens the panel; a "#4" line is recorded as typed.
+    if (result == kKindQuadratic && outcome != Outcome::kRoots) result = kKindCommand;
     app.iLastStatus = result;
     if (result == kKindCommand) RepaintIndicatorRow();
     if (result == kKindQuadratic) {
@@ -100,7 +101,7 @@ void EnterTask() {
     ShowRecords();
 
     HistoryEntry entry;
-    BuildHistoryEntry(result, app.CurrentTask, app.PreviousTask, app.bTaskNumbering != 0, app.iTaskNumber, entry);
+    BuildHistoryEntry(outcome, app.CurrentTask, app.PreviousTask, app.bTaskNumbering != 0, app.iTaskNumber, entry);
     if (entry.listText) SendMessageA(app.pastTasks, CB_INSERTSTRING, 0, reinterpret_cast<LPARAM>(entry.listText));
     SendMessageA(app.historyText, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(entry.text));
     ClearInputLine();

@@ -103,6 +103,47 @@ class Chemistry(unittest.TestCase):
                 self.assertIn(output, done.stdout)
 
 
+class Outcomes(unittest.TestCase):
+    """Command lines, the dump and equations read alike in every mode."""
+
+    LINES = [b"2+3", b"#4", b"#0", b"#99", b"#20", b"x^2-5x+6", b"5/0"]
+    DUMP = b"szTask     = #20; szMaths = 2+3; szResult   = 5; szAnswer  = 5; szMemory  = "
+    ANSWERS = [b"5", b"5", b"5", b"5", DUMP, b"x1 = 2; x2 = 3", b"Cannot divide by zero!"]
+
+    def test_argument_and_batch_modes_give_one_line_a_task(self):
+        by_arguments = run_cli([line.decode() for line in self.LINES])
+        self.assertEqual(by_arguments.stdout.splitlines(), self.ANSWERS)
+        self.assertEqual(by_arguments.returncode, 1)  # 5/0 failed
+        batch = run_cli(["--batch"], b"\n".join(self.LINES) + b"\n")
+        self.assertEqual(batch.stdout.splitlines(), self.ANSWERS)
+        self.assertEqual(batch.returncode, 0)
+
+    def test_interactive_mode_shows_them_as_the_history_does(self):
+        done = run_cli([], b"\n".join(self.LINES) + b"\n")
+        self.assertEqual(done.stdout.splitlines(), [
+            b"2+3 = 5", b"#4 = 5", b"#0 = 5", b"#99 = 5",
+            b"szTask     = #20", b"szMaths = 2+3", b"szResult   = 5", b"szAnswer  = 5", b"szMemory  = ",
+            b"x^2-5x+6 = 0", b"x1 = 2", b"x2 = 3", b"5/0 = Cannot divide by zero!"])
+
+    def test_exit_status_tells_scripts_what_happened(self):
+        cases = [
+            (["2+3", "4*5"], 0, b"5\n20\n"),
+            (["2+3", "#xyz"], 1, b"5\nUnknown # command\n"),
+            (["-2^2"], 0, b"4\n"),            # a task may begin with "-"
+            (["--", "--3"], 0, b"3\n"),        # "--" ends the options
+            (["--bogus"], 2, b""),
+            (["--seed"], 2, b""),
+            (["--seed", "x", "1"], 2, b""),
+            (["--batch", "2+3"], 2, b""),
+        ]
+        for args, status, output in cases:
+            with self.subTest(args=args):
+                done = run_cli(args)
+                self.assertEqual(done.returncode, status)
+                self.assertEqual(done.stdout, output)
+                self.assertEqual(done.stderr == b"", status != 2)  # only usage errors go to standard error
+
+
 class Terminal(unittest.TestCase):
     """Interactive mode on a pseudo-terminal, typed as a person types."""
 

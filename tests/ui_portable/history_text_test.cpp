@@ -63,7 +63,7 @@ TaskRecord MakeRecord(const RecordTexts& texts) {
 TEST(HistoryEntry, KindsOfEntry) {
     struct Row {
         const char* name;
-        int result;
+        Outcome outcome;
         RecordTexts current;
         RecordTexts previous;
         bool numbering;
@@ -75,30 +75,30 @@ TEST(HistoryEntry, KindsOfEntry) {
     const RecordTexts none{"", "", "", "", ""};
     const RecordTexts sum{"2+3", "2+3", "5", "5", ""};
     const Row rows[] = {
-        {"ordinary", 0, sum, none, false, 1, "\r\n2+3 = 5\r\n", "2+3", 1},
-        {"ordinary numbered", 0, sum, none, true, 3, "\r\n3. \t2+3 = 5\r\n", "2+3", 4},
-        {"formula", 2, {"2H2O", "2*(1.00794*2+15.9994)", "36.03056", "36.03056", ""}, none, false, 1,
+        {"ordinary", Outcome::kAnswer, sum, none, false, 1, "\r\n2+3 = 5\r\n", "2+3", 1},
+        {"ordinary numbered", Outcome::kAnswer, sum, none, true, 3, "\r\n3. \t2+3 = 5\r\n", "2+3", 4},
+        {"formula", Outcome::kAnswer, {"2H2O", "2*(1.00794*2+15.9994)", "36.03056", "36.03056", ""}, none, false, 1,
          "\r\n2H2O = 36.03056\r\n", "2H2O", 1},
-        {"error recorded like an answer", -1, {"5/0", "5/0", "Cannot divide by zero!", "Cannot divide by zero!", ""},
+        {"error recorded like an answer", Outcome::kFailure, {"5/0", "5/0", "Cannot divide by zero!", "Cannot divide by zero!", ""},
          none, false, 1, "\r\n5/0 = Cannot divide by zero!\r\n", "5/0", 1},
-        {"command line", 9, {"#sci", "", "5", "5.00e+00", ""}, none, false, 1, "\r\n#sci = 5.00e+00\r\n", "#sci", 1},
+        {"command line", Outcome::kCommand, {"#sci", "", "5", "5.00e+00", ""}, none, false, 1, "\r\n#sci = 5.00e+00\r\n", "#sci", 1},
         // An empty task uses no number and records nothing but a line end.
-        {"empty task", 0, none, sum, true, 5, "\r\n", nullptr, 5},
-        {"quadratic", 4, {"", "2", "3", "3", ""}, {"x^2-5x+6 = 0", "Quadratic Equation", "2", "2", ""}, false, 1,
+        {"empty task", Outcome::kNothing, none, sum, true, 5, "\r\n", nullptr, 5},
+        {"quadratic", Outcome::kRoots, {"", "2", "3", "3", ""}, {"x^2-5x+6 = 0", "Quadratic Equation", "2", "2", ""}, false, 1,
          "\r\nx^2-5x+6 = 0\r\nx1 = \t2\r\nx2 = \t3\r\n", "x^2-5x+6 = 0", 1},
-        {"quadratic numbered", 4, {"", "2", "3", "3", ""},
+        {"quadratic numbered", Outcome::kRoots, {"", "2", "3", "3", ""},
          {"x^2-5x+6 = 0", "Quadratic Equation", "2", "2", ""}, true, 7,
          "\r\n7. \tx^2-5x+6 = 0\r\nx1 = \t2\r\nx2 = \t3\r\n", "x^2-5x+6 = 0", 8},
-        {"complex roots", 4, {"", "<Complex number>", "<Complex number>", "<Complex number>", ""},
+        {"complex roots", Outcome::kRoots, {"", "<Complex number>", "<Complex number>", "<Complex number>", ""},
          {"x^2+1 = 0", "Quadratic Equation", "<Complex number>", "<Complex number>", ""}, false, 1,
          "\r\nx^2+1 = 0\r\nx1 = \t<Complex number>\r\nx2 = \t<Complex number>\r\n", "x^2+1 = 0", 1},
         // #20 dumps the current record; its number is used up though not shown.
-        {"debug dump", 20, {"#20", "", "5", "5", "7"}, sum, true, 2,
+        {"debug dump", Outcome::kDump, {"#20", "", "5", "5", "7"}, sum, true, 2,
          "\r\nszTask     = #20\r\nszMaths = \r\nszResult   = 5\r\nszAnswer  = 5\r\nszMemory  = 7\r\n", "#20", 3},
-        {"debug dump unnumbered", 20, {"#20", "m", "r", "a", ""}, none, false, 1,
+        {"debug dump unnumbered", Outcome::kDump, {"#20", "m", "r", "a", ""}, none, false, 1,
          "\r\nszTask     = #20\r\nszMaths = m\r\nszResult   = r\r\nszAnswer  = a\r\nszMemory  = \r\n", "#20", 1},
         // The count stops at the largest int rather than overflowing.
-        {"largest number", 0, sum, none, true, 2147483647, "\r\n2147483647. \t2+3 = 5\r\n", "2+3", 2147483647},
+        {"largest number", Outcome::kAnswer, sum, none, true, 2147483647, "\r\n2147483647. \t2+3 = 5\r\n", "2+3", 2147483647},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
@@ -106,7 +106,7 @@ TEST(HistoryEntry, KindsOfEntry) {
         TaskRecord previous = MakeRecord(row.previous);
         int number = row.numberBefore;
         HistoryEntry entry;
-        BuildHistoryEntry(row.result, current, previous, row.numbering, number, entry);
+        BuildHistoryEntry(row.outcome, current, previous, row.numbering, number, entry);
         EXPECT_EQ(std::string(entry.text), row.expected);
         if (row.listText) {
             ASSERT_NE(entry.listText, nullptr);
@@ -137,15 +137,15 @@ TEST(HistoryEntry, FullRecordsAreWrittenWhole) {
 
     struct Row {
         const char* name;
-        int result;
+        Outcome outcome;
         bool emptyTask;
         size_t expectedLength;
     };
     const size_t prefix = std::string("\r\n2147483647. \t").size();
     const Row rows[] = {
-        {"dump", 20, false, kHistoryEntryCapacity},
-        {"ordinary", 1, false, prefix + kTaskCapacity + 3 + kAnswerCapacity + 2},
-        {"quadratic", 4, true, prefix + kTaskCapacity + 8 + kAnswerCapacity + 8 + kAnswerCapacity + 2},
+        {"dump", Outcome::kDump, false, kHistoryEntryCapacity},
+        {"ordinary", Outcome::kAnswer, false, prefix + kTaskCapacity + 3 + kAnswerCapacity + 2},
+        {"quadratic", Outcome::kRoots, true, prefix + kTaskCapacity + 8 + kAnswerCapacity + 8 + kAnswerCapacity + 2},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
@@ -153,7 +153,7 @@ TEST(HistoryEntry, FullRecordsAreWrittenWhole) {
         if (row.emptyTask) shown.szTask[0] = 0;
         int number = 2147483647;
         HistoryEntry entry;
-        BuildHistoryEntry(row.result, shown, previous, true, number, entry);
+        BuildHistoryEntry(row.outcome, shown, previous, true, number, entry);
         EXPECT_EQ(std::string(entry.text).size(), row.expectedLength);
         EXPECT_EQ(std::string(entry.text).substr(std::string(entry.text).size() - 2), "\r\n");
     }

@@ -1,0 +1,84 @@
+#include "modes.h"
+
+#include <cstring>
+#include <string>
+
+#include "answer_lines.h"
+#include "calculate.h"
+#include "composition_output.h"
+#include "console_io.h"
+#include "outcome.h"
+#include "task_record.h"
+#include "trace.h"
+
+#ifdef _WIN32
+#define ZBL_FILENO _fileno
+#else
+#define ZBL_FILENO fileno
+#endif
+
+int RunArguments(const std::vector<const char*>& tasks) {
+    TaskRecord record;
+    ResetTaskRecord(record);
+    OutputBuffer out(ZBL_FILENO(stdout));
+    bool anyFailed = false;
+    for (const char* task : tasks) {
+        bool refused = false;
+        const int result = CalculateLine(record, task, std::strlen(task), refused);
+        if (refused) {
+            PutRefusal(out);
+            anyFailed = true;
+        } else {
+            const Outcome outcome = ReadOutcome(result, record);
+            PutAnswerLine(out, outcome, record);
+            anyFailed = anyFailed || outcome == Outcome::kFailure;
+        }
+        out.Put('\n');
+    }
+    return out.Flush() && !anyFailed ? 0 : 1;
+}
+
+// Input is taken as it arrives and output collected in blocks, written
+// whenever the input runs dry, so a line-by-line partner gets each answer
+// before it sends the next line. No more than one line is held at a time,
+// and a batch line costs no allocation once the line buffer has grown.
+int RunStream(bool trace) {
+    TaskRecord record;
+    ResetTaskRecord(record);
+    OutputBuffer out(ZBL_FILENO(stdout));
+    LineReader reader(ZBL_FILENO(stdin), &OutputBuffer::FlushCallback, &out);
+    std::string line;
+    std::string json;
+    size_t length = 0;
+    // The trace echoes the whole input line; a batch needs only as much as
+    // can be a task.
+    const size_t keep = trace ? static_cast<size_t>(-1) : kInputLineCapacity + 1;
+    while (reader.Next(line, keep, length) && !out.Failed()) {
+        bool refused = false;
+        const int result = CalculateLine(record, line.data(), length, refused);
+        if (trace) {
+            json.clear();
+            AppendTraceJson(json, line.data(), line.size(), record, refused ? nullptr : &result);
+            out.Put(json);
+        } else if (refused) {
+            PutRefusal(out);
+        } else {
+            PutAnswerLine(out, ReadOutcome(result, record), record);
+        }
+        out.Put('\n');
+    }
+    return out.Flush() && !reader.Failed() ? 0 : 1;
+}
+
+int RunComposition(const std::vector<const char*>& formulas, bool json) {
+    OutputBuffer out(ZBL_FILENO(stdout));
+    std::string text;
+    bool allBrokenDown = true;
+    for (const char* formula : formulas) {
+        text.clear();
+        const bool ok = json ? AppendCompositionJson(text, formula) : AppendCompositionTable(text, formula);
+        allBrokenDown = allBrokenDown && ok;
+        out.Put(text);
+    }
+    return out.Flush() && allBrokenDown ? 0 : 1;
+}
