@@ -14,12 +14,8 @@
 #include "trace.h"
 
 #ifdef _WIN32
-#include <io.h>
-#define ZBL_ISATTY _isatty
 #define ZBL_FILENO _fileno
 #else
-#include <unistd.h>
-#define ZBL_ISATTY isatty
 #define ZBL_FILENO fileno
 #endif
 
@@ -45,10 +41,7 @@ void PutCaretLine(OutputBuffer& out, int result, const TaskRecord& record) {
 
 }  // namespace
 
-int RunInteractive() {
-    const bool terminal = ZBL_ISATTY(ZBL_FILENO(stdin));
-    TaskRecord record;
-    ResetTaskRecord(record);
+int RunInteractive(TaskRecord& record, bool terminal) {
     OutputBuffer out(ZBL_FILENO(stdout));
     LineReader reader(ZBL_FILENO(stdin), &OutputBuffer::FlushCallback, &out);
     std::string line;

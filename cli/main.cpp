@@ -8,6 +8,17 @@
 #include "functions.h"
 #include "modes.h"
 #include "options.h"
+#include "task_record.h"
+
+#ifdef _WIN32
+#include <io.h>
+#define ZBL_ISATTY _isatty
+#define ZBL_FILENO _fileno
+#else
+#include <unistd.h>
+#define ZBL_ISATTY isatty
+#define ZBL_FILENO fileno
+#endif
 
 int main(int argc, char** argv) {
     Options options;
@@ -36,7 +47,10 @@ int main(int argc, char** argv) {
             return RunStream(true);
         case Mode::kComposition:
             return RunComposition(options.tasks, options.json);
-        default:
-            return RunInteractive();
+        default: {
+            TaskRecord record;
+            ResetTaskRecord(record);
+            return RunInteractive(record, ZBL_ISATTY(ZBL_FILENO(stdin)) != 0);
+        }
     }
 }

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "options.h"
+#include "task_record.h"
 
 // Calculates the tasks in order, one answer line each. 0, or 1 when any
 // task failed (its message is still that task's line).
@@ -17,6 +18,8 @@ int RunStream(bool trace);
 // formula was refused.
 int RunComposition(const std::vector<const char*>& formulas, bool json);
 
-// Tasks from standard input, each answered as the window's history shows it.
-// 0, or 1 when reading or writing failed.
-int RunInteractive();
+// Tasks from standard input, each answered as the window's history shows it,
+// on `record` (which carries the settings it starts from and ends with);
+// `terminal` when standard input is a terminal. 0, or 1 when reading or
+// writing failed.
+int RunInteractive(TaskRecord& record, bool terminal);
