@@ -5,6 +5,7 @@
 #include <string>
 
 #include "build_config.h"
+#include "console_settings.h"
 #include "functions.h"
 #include "modes.h"
 #include "options.h"
@@ -38,19 +39,30 @@ int main(int argc, char** argv) {
             break;
     }
     SeedRandom(options.seeded ? options.seed : static_cast<unsigned>(std::time(nullptr)));
+
+    // A person at a terminal keeps their settings from one session to the
+    // next; every other mode starts from the defaults, so that a script's
+    // output never depends on a person's settings, unless a file is named.
+    const bool terminal = options.mode == Mode::kInteractive && ZBL_ISATTY(ZBL_FILENO(stdin));
+    std::string settingsPath = options.configFile;
+    if (settingsPath.empty() && terminal && !options.noConfig) settingsPath = UserSettingsPath();
+    ConsoleSettings settings;
+    TaskRecord record;
+    settings.Load(settingsPath, record);
+
     switch (options.mode) {
         case Mode::kArguments:
-            return RunArguments(options.tasks);
+            return RunArguments(record, options.tasks);
         case Mode::kBatch:
-            return RunStream(false);
+            return RunStream(record, false);
         case Mode::kTrace:
-            return RunStream(true);
+            return RunStream(record, true);
         case Mode::kComposition:
             return RunComposition(options.tasks, options.json);
         default: {
-            TaskRecord record;
-            ResetTaskRecord(record);
-            return RunInteractive(record, ZBL_ISATTY(ZBL_FILENO(stdin)) != 0);
+            const int status = RunInteractive(record, terminal);
+            if (terminal) settings.SaveIfChanged(record);
+            return status;
         }
     }
 }

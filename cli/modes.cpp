@@ -17,9 +17,7 @@
 #define ZBL_FILENO fileno
 #endif
 
-int RunArguments(const std::vector<const char*>& tasks) {
-    TaskRecord record;
-    ResetTaskRecord(record);
+int RunArguments(TaskRecord& record, const std::vector<const char*>& tasks) {
     OutputBuffer out(ZBL_FILENO(stdout));
     bool anyFailed = false;
     for (const char* task : tasks) {
@@ -42,9 +40,7 @@ int RunArguments(const std::vector<const char*>& tasks) {
 // whenever the input runs dry, so a line-by-line partner gets each answer
 // before it sends the next line. No more than one line is held at a time,
 // and a batch line costs no allocation once the line buffer has grown.
-int RunStream(bool trace) {
-    TaskRecord record;
-    ResetTaskRecord(record);
+int RunStream(TaskRecord& record, bool trace) {
     OutputBuffer out(ZBL_FILENO(stdout));
     LineReader reader(ZBL_FILENO(stdin), &OutputBuffer::FlushCallback, &out);
     std::string line;

@@ -6,13 +6,16 @@
 #include "options.h"
 #include "task_record.h"
 
+// Every mode that calculates works on a record handed to it, which carries
+// the settings it starts from.
+
 // Calculates the tasks in order, one answer line each. 0, or 1 when any
 // task failed (its message is still that task's line).
-int RunArguments(const std::vector<const char*>& tasks);
+int RunArguments(TaskRecord& record, const std::vector<const char*>& tasks);
 
 // --batch (one answer line per input line) and --trace (one JSON record per
 // input line) over standard input. 0, or 1 when reading or writing failed.
-int RunStream(bool trace);
+int RunStream(TaskRecord& record, bool trace);
 
 // Each formula's breakdown, as a table or as JSON lines. 0, or 1 when any
 // formula was refused.

@@ -9,6 +9,7 @@ import select
 import signal
 import subprocess
 import sys
+import tempfile
 import time
 import unittest
 
@@ -148,9 +149,14 @@ class Terminal(unittest.TestCase):
     """Interactive mode on a pseudo-terminal, typed as a person types."""
 
     def setUp(self):
+        # A session on a terminal reads and writes the user's settings: give
+        # it folders of its own.
+        self.home = tempfile.TemporaryDirectory()
+        env = dict(os.environ, HOME=self.home.name, XDG_CONFIG_HOME=self.home.name + "/config",
+                   XDG_STATE_HOME=self.home.name + "/state")
         self.pid, self.fd = pty.fork()
         if self.pid == 0:
-            os.execv(CLI, [CLI, "--seed", "1"])
+            os.execve(CLI, [CLI, "--seed", "1"], env)
         self.screen = Reader(self.fd)
         self.screen.until(b"> ")
 
@@ -164,6 +170,7 @@ class Terminal(unittest.TestCase):
         except ChildProcessError:
             pass
         os.close(self.fd)
+        self.home.cleanup()
 
     def type(self, keys):
         os.write(self.fd, keys)
