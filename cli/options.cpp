@@ -15,7 +15,9 @@ const char kUsage[] =
     "  TASK...        calculates the tasks in order and prints each answer;\n"
     "                 exits 1 when any task failed\n"
     "  --batch        prints exactly one answer line per input line\n"
-    "  --trace        prints one JSON record of the engine per input line\n"
+    "  --trace        prints one JSON record of the engine per input line; it\n"
+    "                 takes the bytes exactly as the engine sees them (no\n"
+    "                 character conversion), and its format stays as it is\n"
     "  --composition  breaks each formula down by element: atoms, mass, percent\n"
     "  --json         with --composition: one JSON object a formula\n"
     "  --seed N       seeds the random generator so runs repeat\n"
@@ -24,7 +26,11 @@ const char kUsage[] =
     "  --version      prints the version\n"
     "  --help         prints this text\n"
     "A task may begin with '-'; only '--' starts an option, and '--' alone\n"
-    "ends them.\n";
+    "ends them. On a terminal the settings last in\n"
+    "$XDG_CONFIG_HOME/zentrabel/zbl.cfg; every other mode starts from the\n"
+    "defaults unless --config is given. Exit status: 0, 1 when a task or\n"
+    "formula failed (or reading or writing did), 2 on a usage error.\n"
+    "The manual page zentrabel-cli(1) says more.\n";
 
 namespace {
 
