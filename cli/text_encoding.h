@@ -34,7 +34,8 @@ struct Utf8Conversion {
     // failure it is what was written before it (never more than capacity).
     size_t length = 0;
     // kNoForm: the character and where it is, as a code point index from 0
-    // (the column it is shown in) and as a byte offset in the UTF-8 line.
+    // (its position in the converted text; Utf8DisplayColumn gives the
+    // column it is shown in) and as a byte offset in the UTF-8 line.
     // kNotUtf8: the byte offset of the first byte that is no valid UTF-8.
     char32_t codePoint = 0;
     size_t characterIndex = 0;
@@ -47,7 +48,8 @@ struct Utf8Conversion {
 // stray continuation bytes and cut-off sequences make it kNotUtf8, and then
 // nothing is converted. A valid line is converted until its end, its first
 // character without a form (kNoForm) or the first byte that does not fit
-// (kTooLong), whichever comes first.
+// (kTooLong), whichever comes first. The text is never longer than the
+// UTF-8 line, so a capacity of `length` always suffices.
 Utf8Conversion Utf8ToWindows1252(const char* in, size_t length, char* out, size_t capacity);
 
 // The Windows-1252 byte for one code point: its exact form, else its
