@@ -96,8 +96,9 @@ void CheckLine(const char* line, size_t length, size_t smallCapacity) {
 
     if (result.outcome == Utf8Outcome::kConverted) {
         if (result.length != characters) Broken("not one byte per code point");
-        auto utf8 = Exact(result.length * kMaxUtf8PerWindows1252);
-        const Utf8Written back = WriteWatched(full.get(), result.length, utf8.get(), result.length * kMaxUtf8PerWindows1252);
+        const size_t room = result.length * kMaxUtf8PerWindows1252;
+        auto utf8 = Exact(room);
+        const Utf8Written back = WriteWatched(full.get(), result.length, utf8.get(), room);
         if (!back.complete) Broken("the converted text did not fit three bytes a character");
         auto again = Exact(back.length);
         const Utf8Conversion second = ConvertWatched(utf8.get(), back.length, again.get(), back.length);
