@@ -8,7 +8,7 @@ namespace {
 // Bytes 0x80-0x9F of Windows-1252 as Unicode. The five bytes the code page
 // leaves undefined read as the C1 controls of the same number, as
 // MultiByteToWideChar reads them, so that every byte survives a round trip.
-constexpr char16_t kHighControls[32] = {
+constexpr char16_t kCharactersAt80[32] = {
     0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,  // 80-87
     0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,  // 88-8F
     0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,  // 90-97
@@ -106,7 +106,7 @@ constexpr char32_t kFullwidthOffset = 0xFEE0;
 
 constexpr bool IsExactCodePoint(char32_t c) {
     if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) return true;
-    for (char16_t high : kHighControls)
+    for (char16_t high : kCharactersAt80)
         if (high == c) return true;
     return false;
 }
@@ -119,7 +119,7 @@ constexpr bool BestFitRowsAreSound() {
         if (IsExactCodePoint(row.codePoint)) return false;
         if (i > 0 && kBestFit[i - 1].codePoint >= row.codePoint) return false;
         if (row.byte < 0x20 || row.byte == 0x7F) return false;
-        if (row.byte >= 0x80 && row.byte < 0xA0 && kHighControls[row.byte - 0x80] < 0xA0) return false;
+        if (row.byte >= 0x80 && row.byte < 0xA0 && kCharactersAt80[row.byte - 0x80] < 0xA0) return false;
         if (row.codePoint >= kFullwidthFirst && row.codePoint <= kFullwidthLast) return false;
     }
     return true;
@@ -251,8 +251,8 @@ int Windows1252FromCodePoint(char32_t codePoint) {
     if (codePoint < 0x80 || (codePoint >= 0xA0 && codePoint <= 0xFF)) return static_cast<int>(codePoint);
     if (codePoint >= kFullwidthFirst && codePoint <= kFullwidthLast)
         return static_cast<int>(codePoint - kFullwidthOffset);
-    for (size_t i = 0; i < std::size(kHighControls); ++i)
-        if (kHighControls[i] == codePoint) return static_cast<int>(0x80 + i);
+    for (size_t i = 0; i < std::size(kCharactersAt80); ++i)
+        if (kCharactersAt80[i] == codePoint) return static_cast<int>(0x80 + i);
     if (codePoint > 0xFFFF) return -1;
     const BestFitRow* end = std::end(kBestFit);
     const BestFitRow* row = std::lower_bound(std::begin(kBestFit), end, codePoint,
@@ -261,7 +261,7 @@ int Windows1252FromCodePoint(char32_t codePoint) {
 }
 
 char32_t CodePointFromWindows1252(unsigned char byte) {
-    return byte >= 0x80 && byte < 0xA0 ? kHighControls[byte - 0x80] : byte;
+    return byte >= 0x80 && byte < 0xA0 ? kCharactersAt80[byte - 0x80] : byte;
 }
 
 Utf8Conversion Utf8ToWindows1252(const char* in, size_t length, char* out, size_t capacity) {
