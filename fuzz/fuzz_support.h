@@ -97,6 +97,9 @@ inline void ReadSettings(const char* line, size_t length, TaskRecord& record) {
 }
 
 // Counts heap allocations while armed: the engine must allocate nothing.
+// Only the armed thread's allocations count: libFuzzer's own threads (the
+// one that watches the memory in use wakes every second) may allocate at
+// any time, and must not be blamed on the code under test.
 class AllocationWatch {
 public:
     static void Install() {
@@ -119,7 +122,7 @@ private:
     }
     static void OnFree(const volatile void*) {}
 
-    static inline bool armed_ = false;
+    static inline thread_local bool armed_ = false;
     static inline long count_ = 0;
 };
 
