@@ -1,5 +1,7 @@
 #include "console_io.h"
 
+#include "text_encoding.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
@@ -80,6 +82,10 @@ void OutputBuffer::Put(const char* bytes, size_t length) {
 }
 
 void OutputBuffer::Put(const char* text) { Put(text, std::strlen(text)); }
+
+void OutputBuffer::PutText(const char* text) {
+    PutWindows1252AsUtf8(text, std::strlen(text), [this](const char* bytes, size_t n) { Put(bytes, n); });
+}
 
 bool OutputBuffer::Flush() {
     if (used_ > 0 && !failed_) WriteAll(buffer_, used_);

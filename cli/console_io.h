@@ -55,8 +55,9 @@ public:
     void Put(const std::string& text) { Put(text.data(), text.size()); }
     void Put(const char* text);
     void Put(char c) { Put(&c, 1); }
-    // Text of the calculator (its 8-bit character set) for a person to read.
-    void PutText(const char* text) { Put(text); }
+    // Text of the calculator (its 8-bit character set, Windows-1252), written
+    // as UTF-8.
+    void PutText(const char* text);
 
     // Writes everything buffered; false once any write has failed.
     bool Flush();

@@ -11,7 +11,7 @@
 #include "outcome.h"
 #include "status.h"
 #include "task_record.h"
-#include "trace.h"
+#include "typed_line.h"
 
 #ifdef _WIN32
 #define ZBL_FILENO _fileno
@@ -49,15 +49,16 @@ int RunInteractive(TaskRecord& record, bool terminal) {
     if (terminal) {
         out.Put("Zentrabel " ZBL_VERSION_NUMBER " - type a task, end with Ctrl+D\n> ");
     }
-    while (reader.Next(line, kInputLineCapacity + 1, length) && !out.Failed()) {
-        bool refused = false;
-        const int result = CalculateLine(record, line.data(), length, refused);
-        if (refused) {
-            PutRefusal(out);
-            out.Put('\n');
-        } else {
+    TypedLine typed;
+    while (reader.Next(line, kTypedLineKeep, length) && !out.Failed()) {
+        ReadTypedLine(line.data(), line.size(), length, typed);
+        int result = 0;
+        if (CalculateTypedLine(record, typed, result)) {
             PutHistoryEntry(out, ReadOutcome(result, record), record);
             PutCaretLine(out, result, record);
+        } else {
+            PutLineRefusal(out, typed);
+            out.Put('\n');
         }
         if (terminal) out.Put("> ");
     }

@@ -10,6 +10,7 @@
 #include "outcome.h"
 #include "task_record.h"
 #include "trace.h"
+#include "typed_line.h"
 
 #ifdef _WIN32
 #define ZBL_FILENO _fileno
@@ -20,16 +21,18 @@
 int RunArguments(TaskRecord& record, const std::vector<const char*>& tasks) {
     OutputBuffer out(ZBL_FILENO(stdout));
     bool anyFailed = false;
+    TypedLine typed;
     for (const char* task : tasks) {
-        bool refused = false;
-        const int result = CalculateLine(record, task, std::strlen(task), refused);
-        if (refused) {
-            PutRefusal(out);
-            anyFailed = true;
-        } else {
+        const size_t length = std::strlen(task);
+        ReadTypedLine(task, length < kTypedLineKeep ? length : kTypedLineKeep, length, typed);
+        int result = 0;
+        if (CalculateTypedLine(record, typed, result)) {
             const Outcome outcome = ReadOutcome(result, record);
             PutAnswerLine(out, outcome, record);
             anyFailed = anyFailed || outcome == Outcome::kFailure;
+        } else {
+            PutLineRefusal(out, typed);
+            anyFailed = true;
         }
         out.Put('\n');
     }
@@ -48,18 +51,24 @@ int RunStream(TaskRecord& record, bool trace) {
     size_t length = 0;
     // The trace echoes the whole input line; a batch needs only as much as
     // can be a task.
-    const size_t keep = trace ? static_cast<size_t>(-1) : kInputLineCapacity + 1;
+    const size_t keep = trace ? static_cast<size_t>(-1) : kTypedLineKeep;
+    TypedLine typed;
     while (reader.Next(line, keep, length) && !out.Failed()) {
-        bool refused = false;
-        const int result = CalculateLine(record, line.data(), length, refused);
         if (trace) {
+            // The trace takes the bytes as the engine sees them, unconverted.
+            bool refused = false;
+            const int result = CalculateLine(record, line.data(), length, refused);
             json.clear();
             AppendTraceJson(json, line.data(), line.size(), record, refused ? nullptr : &result);
             out.Put(json);
-        } else if (refused) {
-            PutRefusal(out);
         } else {
-            PutAnswerLine(out, ReadOutcome(result, record), record);
+            ReadTypedLine(line.data(), line.size(), length, typed);
+            int result = 0;
+            if (CalculateTypedLine(record, typed, result)) {
+                PutAnswerLine(out, ReadOutcome(result, record), record);
+            } else {
+                PutLineRefusal(out, typed);
+            }
         }
         out.Put('\n');
     }

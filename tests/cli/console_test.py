@@ -145,6 +145,32 @@ class Outcomes(unittest.TestCase):
                 self.assertEqual(done.stderr == b"", status != 2)  # only usage errors go to standard error
 
 
+class Text(unittest.TestCase):
+    """UTF-8 in and out, as a terminal or a file of today gives it."""
+
+    def test_pasted_operators_calculate_as_in_the_window(self):
+        done = run_cli([], "2×3\n8÷2\n2·3\n".encode())
+        self.assertEqual(done.stdout.splitlines(), [b"2*3 = 6", b"8/2 = 4", b"2*3 = 6"])
+
+    def test_every_mode_reads_utf8_and_writes_it(self):
+        lines = ["H₂O", "☃+1", "1/∞", "5−3", "Qqé"]
+        batch = run_cli(["--batch"], "\n".join(lines).encode() + b"\n")
+        self.assertEqual(batch.stdout.decode().splitlines(), [
+            "18.01528", "Character U+2603 (☃) cannot be calculated",
+            "Character U+221E (∞) cannot be calculated", "2", "Unknown element symbol"])
+        by_arguments = run_cli(lines)
+        self.assertEqual(by_arguments.stdout, batch.stdout)
+        self.assertEqual(by_arguments.returncode, 1)
+        interactive = run_cli([], "Qqé\n".encode())
+        self.assertEqual(interactive.stdout.decode(), "Qqé = Unknown element symbol\n^\n")
+
+    def test_bytes_that_are_no_utf8_are_taken_as_they_are(self):
+        done = run_cli(["--batch"], b"2\xd73\n\xef\xbb\xbf4*5\n")
+        self.assertEqual(done.stdout, b"6\n20\n")
+        trace = run_cli(["--trace"], "2×3\n".encode())  # the trace keeps the bytes
+        self.assertIn(b'"input":"2\\u00C3\\u00973"', trace.stdout)
+
+
 class Terminal(unittest.TestCase):
     """Interactive mode on a pseudo-terminal, typed as a person types."""
 
