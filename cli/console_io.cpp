@@ -1,6 +1,7 @@
 #include "console_io.h"
 
 #include "text_encoding.h"
+#include "windows_console.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -25,6 +26,13 @@ constexpr unsigned kMaxChunk = 1u << 30;  // _read and _write take an unsigned c
 bool LineReader::Fill() {
     if (eof_) return false;
     if (beforeWait_) beforeWait_(context_);
+    size_t fromConsole = 0;
+    if (ReadConsoleText(fd_, buffer_, sizeof buffer_, fromConsole)) {
+        pos_ = 0;
+        end_ = fromConsole;
+        eof_ = fromConsole == 0;
+        return end_ > 0;
+    }
     for (;;) {
         const auto got = ZBL_READ(fd_, buffer_, static_cast<unsigned>(sizeof buffer_));
         if (got < 0 && errno == EINTR) continue;
@@ -94,6 +102,11 @@ bool OutputBuffer::Flush() {
 }
 
 bool OutputBuffer::WriteAll(const char* bytes, size_t length) {
+    bool consoleOk = true;
+    if (WriteConsoleText(fd_, bytes, length, consoleOk)) {
+        failed_ = !consoleOk;
+        return consoleOk;
+    }
     while (length > 0 && !failed_) {
         const unsigned chunk = static_cast<unsigned>(std::min<size_t>(length, kMaxChunk));
         const auto wrote = ZBL_WRITE(fd_, bytes, chunk);
