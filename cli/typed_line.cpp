@@ -61,6 +61,20 @@ void ReadTypedLine(const char* bytes, size_t length, size_t fullLength, TypedLin
     line.kind = TypedLine::Kind::kTask;
     line.fromUtf8 = false;
     line.message[0] = 0;
+    // Plain ASCII, the usual line, is its own 8-bit text.
+    unsigned char high = 0;
+    for (size_t i = 0; i < length; ++i) high |= static_cast<unsigned char>(bytes[i]);
+    if (high < 0x80) {
+        if (length > kInputLineCapacity) {
+            line.kind = TypedLine::Kind::kTooLong;
+            return;
+        }
+        std::memcpy(line.text, bytes, length);
+        line.text[length] = 0;
+        line.length = TextLength(line.text, length);
+        line.fromUtf8 = true;
+        return;
+    }
     const Utf8Conversion conversion = Utf8ToWindows1252(bytes, length, line.text, kInputLineCapacity);
     size_t converted = 0;
     switch (conversion.outcome) {

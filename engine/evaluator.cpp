@@ -241,11 +241,93 @@ int ReduceFlat(char* work, size_t length, unsigned levels, int angleUnit, double
     return 0;
 }
 
-int FlatInWork(char* work, int angleUnit) {
+// An operand of a plain text: its characters, or the value of a result.
+struct Operand {
+    double value;
+    uint16_t begin;  // offsets into the text
+    uint16_t end;
+    bool known;
+};
+
+// A bracket-free text of plain numbers, with no operator at its start, no
+// function mark and no factorial, reduced on its list of operands instead of
+// the text itself. Each operation takes the same operands in the same order
+// as ReduceFlat and leaves the value that its pasted "%.15g" text would read
+// back as, so the results are the same to the bit; only the rewriting and
+// searching of the text is saved.
+int ReduceOperands(const char* work, size_t length, unsigned levels, double& last) {
+    // Operators may stand side by side: one operand more than the text has
+    // characters at the most.
+    constexpr size_t kMaxOperands = kExpressionLimit + 1;
+    Operand operands[kMaxOperands];
+    char ops[kMaxOperands];
+    size_t opCount = 0;
+    uint16_t start = 0;
+    for (size_t p = 0; p < length; ++p) {
+        if (!IsOperator(work[p])) continue;
+        operands[opCount] = {0, start, static_cast<uint16_t>(p), false};
+        ops[opCount++] = work[p];
+        start = static_cast<uint16_t>(p + 1);
+    }
+    operands[opCount] = {0, start, static_cast<uint16_t>(length), false};
+
+    auto valueOf = [work](Operand& operand) {
+        if (operand.known) return 0;
+        if (MissingOperand(work + operand.begin, work + operand.end)) return kStatusSyntax;
+        operand.value = ReadNumber(work + operand.begin, work + operand.end);
+        operand.known = true;
+        return 0;
+    };
+    for (int level = 0; kLevels[level]; ++level) {
+        if (!(levels & (1u << level))) continue;
+        const char op = kLevels[level];
+        size_t kept = 0;
+        Operand acc = operands[0];
+        for (size_t i = 0; i < opCount; ++i) {
+            if (ops[i] != op) {
+                operands[kept] = acc;
+                ops[kept++] = ops[i];
+                acc = operands[i + 1];
+                continue;
+            }
+            Operand right = operands[i + 1];
+            if (int status = valueOf(acc)) return status;
+            if (int status = valueOf(right)) return status;
+            if (op == '/' && right.value == 0) return kStatusDivideByZero;
+            last = Apply(op, acc.value, right.value);
+            if (!std::isfinite(last)) return kStatusIndeterminate;
+            double readBack = 0;
+            if (!ReadBackValue(last, 15, readBack)) {
+                char text[kShortNumberSize];
+                bool known = false;
+                const size_t n = RenderStep(last, text, sizeof text - 1, known, readBack);
+                if (!known) readBack = ReadNumber(text, text + n);
+            }
+            acc = {readBack, 0, 0, true};
+        }
+        operands[kept] = acc;
+        opCount = kept;
+    }
+    return 0;
+}
+
+// Whether a bracket-free text can be reduced on its operands.
+bool IsPlainFlat(const char* work, size_t length) {
+    if (length == 0 || IsOperator(work[0])) return false;
+    for (size_t i = 0; i < length; ++i)
+        if (work[i] == ':' || work[i] == '!') return false;
+    return true;
+}
+
+int FlatInWork(char* work, int angleUnit, bool operandsAllowed = true) {
     const size_t length = std::strlen(work);
     if (length > kExpressionLimit) return kStatusTooLong;
     double value = 0;
     const unsigned levels = LevelsPresent(work);
+    if (operandsAllowed && levels != 0 && IsPlainFlat(work, length)) {
+        if (int status = ReduceOperands(work, length, levels, value)) return status;
+        return RenderFinal(value, work, kWorkCapacity);
+    }
     if (levels == 0) {
         // A single operand; an empty text is 0.
         if (int status = EvaluateOperand(work, work + length, angleUnit, value)) return status;
@@ -257,13 +339,21 @@ int FlatInWork(char* work, int angleUnit) {
 
 }  // namespace
 
-int EvaluateFlat(char* text, size_t capacity, int angleUnit) {
+namespace {
+
+int Flat(char* text, size_t capacity, int angleUnit, bool operandsAllowed) {
     if (TextLength(text, kExpressionLimit + 1) > kExpressionLimit) return kStatusTooLong;
     char work[kWorkCapacity + 1];
     CopyText(work, text);
-    if (int status = FlatInWork(work, angleUnit)) return status;
+    if (int status = FlatInWork(work, angleUnit, operandsAllowed)) return status;
     return CopyText(text, capacity, work) ? 0 : kStatusTooLong;
 }
+
+}  // namespace
+
+int EvaluateFlat(char* text, size_t capacity, int angleUnit) { return Flat(text, capacity, angleUnit, true); }
+
+int EvaluateFlatOnText(char* text, size_t capacity, int angleUnit) { return Flat(text, capacity, angleUnit, false); }
 
 int EvaluateExpression(const char* expression, char* destination, size_t capacity, int angleUnit) {
     if (TextLength(expression, kExpressionLimit + 1) > kExpressionLimit) return kStatusTooLong;

@@ -18,3 +18,7 @@ int EvaluateExpression(const char* expression, char* destination, size_t capacit
 // Returns 0 with the result text in `text`, or a status code; on failure the
 // text may be partly rewritten, never past `capacity`.
 int EvaluateFlat(char* text, size_t capacity, int angleUnit);
+
+// EvaluateFlat always on the text, never on a list of operands: the reading
+// that the faster one must agree with to the bit. For tests and fuzzers.
+int EvaluateFlatOnText(char* text, size_t capacity, int angleUnit);

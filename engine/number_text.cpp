@@ -328,6 +328,25 @@ bool ParseDigits(const char* text, DecimalDigits& out) {
     return true;
 }
 
+bool ReadBackValue(double value, int digits, double& readBack) {
+    if (digits < 1 || digits > 15 || !std::isfinite(value)) return false;
+    if (value == 0) {
+        readBack = value;  // "0" or "-0" reads back as itself
+        return true;
+    }
+    uint64_t n = 0;
+    int x = 0;
+    if (!RoundToDigits(value, digits, n, x)) return false;
+    // n below 10^15 and an exact power of ten: one correctly rounded
+    // operation, as atof reads the text.
+    const int scale = x - digits + 1;
+    if (scale < -kMaxExactPower || scale > kMaxExactPower) return false;
+    const double m = static_cast<double>(n);
+    readBack = scale >= 0 ? m * kExactPowers[scale] : m / kExactPowers[-scale];
+    if (std::signbit(value)) readBack = -readBack;
+    return true;
+}
+
 bool DigitsValue(const DecimalDigits& digits, double& value) {
     const int scale = digits.exponent - digits.count + 1;
     if (digits.count > 15 || scale < -22 || scale > 22) return false;

@@ -48,6 +48,10 @@ bool ParseDigits(const char* text, DecimalDigits& out);
 // at most 15 digits and a small power of ten. False otherwise.
 bool DigitsValue(const DecimalDigits& digits, double& value);
 
+// The value atof reads back from "%.{digits}g" of `value` (digits 1 to 15),
+// without writing the text, when it is cheaply known; false otherwise.
+bool ReadBackValue(double value, int digits, double& readBack);
+
 // "%.{precision}g" laid out from digits rounded to `precision` digits.
 size_t LayoutGeneral(const DecimalDigits& digits, int precision, char* out, size_t capacity);
 

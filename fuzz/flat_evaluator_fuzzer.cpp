@@ -1,0 +1,30 @@
+// The evaluator of bracket-free texts, on arbitrary bytes: reducing a plain
+// text on its list of operands must give what reducing the text itself gives,
+// status and result text alike.
+#include <cstddef>
+#include <cstdint>
+#include <cstring>
+#include <string>
+
+#include "evaluator.h"
+#include "functions.h"
+#include "fuzz_support.h"
+#include "task_record.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    char fast[kExpressionLimit + 1];
+    char slow[kExpressionLimit + 1];
+    const size_t length = size < kExpressionLimit ? size : kExpressionLimit;
+    std::memcpy(fast, data, length);
+    fast[length] = 0;
+    std::memcpy(slow, fast, length + 1);
+    // ran and rand draw from the generator: both readings start from one seed.
+    SeedRandom(7);
+    const int fastStatus = EvaluateFlat(fast, kExpressionLimit, 0);
+    SeedRandom(7);
+    const int slowStatus = EvaluateFlatOnText(slow, kExpressionLimit, 0);
+    if (fastStatus != slowStatus || (fastStatus == 0 && std::strcmp(fast, slow) != 0))
+        fuzz::Broken("operands and text disagree: " + std::to_string(fastStatus) + " " + fast + " / " +
+                     std::to_string(slowStatus) + " " + slow);
+    return 0;
+}

@@ -1,0 +1,85 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <random>
+#include <string>
+
+#include "evaluator.h"
+#include "number_text.h"
+#include "task_record.h"
+
+namespace {
+
+// Reduced on its operands or on the text, a bracket-free expression must
+// give the same status and the same text. The expressions are drawn from
+// what reaches the evaluator: numbers of every form (signs, points,
+// exponents, long digit runs, zeros), empty operands and lone signs, every
+// operator, leading operators, and results that overflow.
+std::string RandomFlat(std::mt19937& random) {
+    static const char* const kNumbers[] = {"0",      "1",         "2",          "7",        "10",  "0.1",
+                                           "0.3",    "3.14159",   "123456789",  "1e308",    "1e-5", "2.5e3",
+                                           "-1",     "-0",        "-2.5",       "999999999999999",  "1.5.2",
+                                           "1e",     "e5",        "-",          "",         "00012", "4.",
+                                           "123456789012345678", "0.000001", "17.25"};
+    static const char kOperators[] = "^_/*+";
+    std::string text;
+    if (random() % 10 == 0) text += kOperators[random() % 5];
+    const int count = 1 + static_cast<int>(random() % 7);
+    for (int i = 0; i < count; ++i) {
+        if (i) text += kOperators[random() % 5];
+        if (random() % 3 == 0) {
+            text += std::to_string(random() % 1000);
+            if (random() % 2) text += "." + std::to_string(random() % 1000);
+        } else {
+            text += kNumbers[random() % (sizeof kNumbers / sizeof kNumbers[0])];
+        }
+    }
+    return text;
+}
+
+TEST(FlatOperands, AgreeWithTheTextToTheBit) {
+    std::mt19937 random(1234);
+    for (int round = 0; round < 200000; ++round) {
+        const std::string expression = RandomFlat(random);
+        char fast[kResultCapacity + 1];
+        char slow[kResultCapacity + 1];
+        std::snprintf(fast, sizeof fast, "%s", expression.c_str());
+        std::snprintf(slow, sizeof slow, "%s", expression.c_str());
+        const int fastStatus = EvaluateFlat(fast, kResultCapacity, 0);
+        const int slowStatus = EvaluateFlatOnText(slow, kResultCapacity, 0);
+        ASSERT_EQ(fastStatus, slowStatus) << expression;
+        if (fastStatus == 0) {
+            ASSERT_STREQ(fast, slow) << expression;
+        }
+    }
+}
+
+// The value read back from a "%.15g" text is known without writing it.
+TEST(FlatOperands, ReadBackValueIsWhatTheTextReadsAs) {
+    std::mt19937_64 random(99);
+    std::uniform_real_distribution<double> unit(0, 1);
+    for (int round = 0; round < 200000; ++round) {
+        double value;
+        switch (round % 4) {
+            case 0: value = unit(random) * 1000; break;
+            case 1: value = static_cast<double>(random() % 100000) / static_cast<double>(1 + random() % 997); break;
+            case 2: {
+                uint64_t bits = random();
+                std::memcpy(&value, &bits, sizeof value);
+                break;
+            }
+            default: value = -unit(random) * std::pow(10.0, static_cast<int>(random() % 40) - 20); break;
+        }
+        if (!std::isfinite(value)) continue;
+        double readBack = 0;
+        if (!ReadBackValue(value, 15, readBack)) continue;
+        char text[64];
+        std::snprintf(text, sizeof text, "%.15g", value);
+        ASSERT_EQ(readBack, std::strtod(text, nullptr)) << text;
+    }
+}
+
+}  // namespace
