@@ -32,7 +32,10 @@ std::string RandomFlat(std::mt19937& random) {
         if (i) text += kOperators[random() % 5];
         if (random() % 3 == 0) {
             text += std::to_string(random() % 1000);
-            if (random() % 2) text += "." + std::to_string(random() % 1000);
+            if (random() % 2) {
+                text += '.';
+                text += std::to_string(random() % 1000);
+            }
         } else {
             text += kNumbers[random() % (sizeof kNumbers / sizeof kNumbers[0])];
         }
