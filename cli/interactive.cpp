@@ -1,5 +1,8 @@
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "answer_lines.h"
 #include "build_config.h"
@@ -7,6 +10,9 @@
 #include "composition.h"
 #include "composition_output.h"
 #include "console_io.h"
+#include "history_file.h"
+#include "interrupt.h"
+#include "line_editor.h"
 #include "modes.h"
 #include "outcome.h"
 #include "status.h"
@@ -14,12 +20,20 @@
 #include "trace.h"
 
 #ifdef _WIN32
+#include <io.h>
 #define ZBL_FILENO _fileno
+#define ZBL_ISATTY _isatty
 #else
+#include <unistd.h>
 #define ZBL_FILENO fileno
+#define ZBL_ISATTY isatty
 #endif
 
 namespace {
+
+constexpr char kBanner[] = "Zentrabel " ZBL_VERSION_NUMBER " - type a task, end with Ctrl+D\n";
+constexpr char kPrompt[] = "> ";
+constexpr int kInterruptedStatus = 130;  // 128 + SIGINT, as shells report it
 
 const char* UnknownSymbolText() {
     static char text[kStatusMessageCapacity + 1];
@@ -39,28 +53,82 @@ void PutCaretLine(OutputBuffer& out, int result, const TaskRecord& record) {
     }
 }
 
+void Answer(OutputBuffer& out, TaskRecord& record, const std::string& line, size_t length) {
+    bool refused = false;
+    const int result = CalculateLine(record, line.data(), length, refused);
+    if (refused) {
+        PutRefusal(out);
+        out.Put('\n');
+    } else {
+        PutHistoryEntry(out, ReadOutcome(result, record), record);
+        PutCaretLine(out, result, record);
+    }
+}
+
+void Warn(const std::string& message) { std::fprintf(stderr, "zentrabel-cli: %s\n", message.c_str()); }
+
+// Lines as they come, from a pipe, a file, or a terminal where there is no
+// line editing. Ctrl+C ends the session once what was answered is written.
+int RunPlain(TaskRecord& record, OutputBuffer& out, bool terminal) {
+    InterruptCatcher interrupt;
+    LineReader reader(ZBL_FILENO(stdin), &OutputBuffer::FlushCallback, &out);
+    reader.StopOn(interrupt.Flag());
+    std::string line;
+    size_t length = 0;
+    if (terminal) {
+        out.Put(kBanner);
+        out.Put(kPrompt);
+    }
+    while (!interrupt.Raised() && reader.Next(line, kInputLineCapacity + 1, length) && !out.Failed()) {
+        Answer(out, record, line, length);
+        if (terminal) out.Put(kPrompt);
+    }
+    if (terminal) out.Put('\n');
+    const bool written = out.Flush();
+    if (interrupt.Raised()) {
+        Warn("interrupted");
+        return kInterruptedStatus;
+    }
+    return written && !reader.Failed() ? 0 : 1;
+}
+
+// A person at a terminal, with line editing and the history of earlier
+// sessions. Ctrl+C drops the line being typed; the session goes on.
+int RunEdited(TaskRecord& record, OutputBuffer& out) {
+    InterruptCatcher interrupt;
+    LineEditor editor(interrupt);
+    HistoryFile history(HistoryPath(std::getenv("XDG_STATE_HOME"), std::getenv("HOME")));
+    std::vector<std::string> earlier;
+    std::string problem;
+    if (!history.Open(earlier, problem)) Warn(problem);
+    for (const std::string& line : earlier) editor.Remember(line);
+
+    out.Put(kBanner);
+    std::string line;
+    for (;;) {
+        if (!out.Flush()) break;
+        const LineEditor::Got got = editor.Next(kPrompt, line);
+        if (got == LineEditor::Got::kEnd) break;
+        if (got == LineEditor::Got::kCancelled) {
+            out.Put("^C\n");  // the terminal is in raw mode and echoed nothing
+            continue;
+        }
+        // A line too long for a task is refused, and not kept for recall.
+        if (IsHistoryLine(line) && editor.Remember(line)) history.Add(line);
+        Answer(out, record, line, line.size());
+    }
+    out.Put('\n');
+    const bool written = out.Flush();
+    if (!history.Save(problem)) Warn(problem);
+    return written ? 0 : 1;
+}
+
 }  // namespace
 
 int RunInteractive(TaskRecord& record, bool terminal) {
     OutputBuffer out(ZBL_FILENO(stdout));
-    LineReader reader(ZBL_FILENO(stdin), &OutputBuffer::FlushCallback, &out);
-    std::string line;
-    size_t length = 0;
-    if (terminal) {
-        out.Put("Zentrabel " ZBL_VERSION_NUMBER " - type a task, end with Ctrl+D\n> ");
-    }
-    while (reader.Next(line, kInputLineCapacity + 1, length) && !out.Failed()) {
-        bool refused = false;
-        const int result = CalculateLine(record, line.data(), length, refused);
-        if (refused) {
-            PutRefusal(out);
-            out.Put('\n');
-        } else {
-            PutHistoryEntry(out, ReadOutcome(result, record), record);
-            PutCaretLine(out, result, record);
-        }
-        if (terminal) out.Put("> ");
-    }
-    if (terminal) out.Put('\n');
-    return out.Flush() && !reader.Failed() ? 0 : 1;
+    // Editing needs the terminal for its echo and redrawing too: with the
+    // answers going to a pipe or file, lines are read plainly.
+    if (terminal && LineEditor::Available() && ZBL_ISATTY(ZBL_FILENO(stdout))) return RunEdited(record, out);
+    return RunPlain(record, out, terminal);
 }
