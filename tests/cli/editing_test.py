@@ -126,8 +126,12 @@ class TerminalTest(unittest.TestCase):
             return file.read().splitlines()
 
 
-@unittest.skipUnless(EDITED, "built without libedit")
 class Editing(TerminalTest):
+    def setUp(self):
+        if not EDITED:
+            self.skipTest("built without libedit")
+        super().setUp()
+
     # Rows: what the keys do, lines typed before, the keys, the answer they give.
     KEYS = [
         ("Up recalls the previous line", [b"2+3"], UP + b"\r", b"2+3 = 5"),
@@ -220,8 +224,12 @@ class Editing(TerminalTest):
         self.assertEqual(self.history_lines(), [b"1" * 509])
 
 
-@unittest.skipIf(EDITED, "built with libedit")
 class PlainTerminal(TerminalTest):
+    def setUp(self):
+        if EDITED:
+            self.skipTest("built with libedit")
+        super().setUp()
+
     def test_ctrl_c_ends_the_session_after_the_answers(self):
         session = self.start()
         session.enter(b"2+3", b"2+3 = 5")
