@@ -24,6 +24,7 @@
 #define ZBL_FILENO _fileno
 #define ZBL_ISATTY _isatty
 #else
+#include <signal.h>
 #include <unistd.h>
 #define ZBL_FILENO fileno
 #define ZBL_ISATTY isatty
@@ -67,11 +68,52 @@ void Answer(OutputBuffer& out, TaskRecord& record, const std::string& line, size
 
 void Warn(const std::string& message) { std::fprintf(stderr, "zentrabel-cli: %s\n", message.c_str()); }
 
+// A reader of the answers that goes away (| head -1) makes a write fail,
+// which ends the session with a message, instead of a SIGPIPE that ends
+// the calculator without one.
+class BrokenPipeAsError {
+public:
+#ifdef _WIN32
+    BrokenPipeAsError() = default;
+#else
+    BrokenPipeAsError() {
+        struct sigaction ignore {};
+        ignore.sa_handler = SIG_IGN;
+        sigemptyset(&ignore.sa_mask);
+        sigaction(SIGPIPE, &ignore, &previous_);
+    }
+    ~BrokenPipeAsError() { sigaction(SIGPIPE, &previous_, nullptr); }
+
+private:
+    struct sigaction previous_ {};
+#endif
+};
+
+// The exit status once the session is over; says why where it failed.
+int Finish(bool written, bool readFailed) {
+    if (!written) Warn("cannot write to standard output; the session ended");
+    if (readFailed) Warn("cannot read standard input; the session ended");
+    return written && !readFailed ? 0 : 1;
+}
+
+struct PlainSession {
+    OutputBuffer& out;
+    InterruptCatcher& interrupt;
+};
+
+// Before each wait for input the answers so far go out; when they cannot,
+// there is no one left to answer, and reading stops as for Ctrl+C.
+void FlushBeforeWait(void* context) {
+    auto& session = *static_cast<PlainSession*>(context);
+    if (!session.out.Flush()) session.interrupt.Raise();
+}
+
 // Lines as they come, from a pipe, a file, or a terminal where there is no
 // line editing. Ctrl+C ends the session once what was answered is written.
 int RunPlain(TaskRecord& record, OutputBuffer& out, bool terminal) {
     InterruptCatcher interrupt;
-    LineReader reader(ZBL_FILENO(stdin), &OutputBuffer::FlushCallback, &out);
+    PlainSession session{out, interrupt};
+    LineReader reader(ZBL_FILENO(stdin), &FlushBeforeWait, &session);
     reader.StopOn(interrupt.Flag());
     std::string line;
     size_t length = 0;
@@ -85,11 +127,11 @@ int RunPlain(TaskRecord& record, OutputBuffer& out, bool terminal) {
     }
     if (terminal) out.Put('\n');
     const bool written = out.Flush();
-    if (interrupt.Raised()) {
+    if (written && interrupt.Raised()) {
         Warn("interrupted");
         return kInterruptedStatus;
     }
-    return written && !reader.Failed() ? 0 : 1;
+    return Finish(written, reader.Failed());
 }
 
 // A person at a terminal, with line editing and the history of earlier
@@ -120,12 +162,13 @@ int RunEdited(TaskRecord& record, OutputBuffer& out) {
     out.Put('\n');
     const bool written = out.Flush();
     if (!history.Save(problem)) Warn(problem);
-    return written ? 0 : 1;
+    return Finish(written, false);
 }
 
 }  // namespace
 
 int RunInteractive(TaskRecord& record, bool terminal) {
+    BrokenPipeAsError brokenPipe;
     OutputBuffer out(ZBL_FILENO(stdout));
     // Editing needs the terminal for its echo and redrawing too: with the
     // answers going to a pipe or file, lines are read plainly.

@@ -37,3 +37,5 @@ InterruptCatcher::~InterruptCatcher() {
 const volatile std::sig_atomic_t* InterruptCatcher::Flag() const { return &gInterrupted; }
 
 void InterruptCatcher::Clear() { gInterrupted = 0; }
+
+void InterruptCatcher::Raise() { gInterrupted = 1; }

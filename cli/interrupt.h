@@ -19,4 +19,7 @@ public:
     const volatile std::sig_atomic_t* Flag() const;
     bool Raised() const { return *Flag() != 0; }
     void Clear();
+    // Sets the flag as Ctrl+C does, for a reason of the caller's own to stop
+    // reading.
+    void Raise();
 };

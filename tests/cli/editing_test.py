@@ -267,6 +267,33 @@ class Pipe(unittest.TestCase):
                 stream.close()
 
 
+class ClosedOutput(unittest.TestCase):
+    def test_a_reader_that_goes_away_ends_the_session_with_a_message(self):
+        folders = Folders()
+        self.addCleanup(folders.remove)
+        proc = subprocess.Popen([CLI, "--seed", "1"], stdin=subprocess.PIPE, stdout=subprocess.PIPE,
+                                stderr=subprocess.PIPE, env=folders.env)
+        try:
+            out = Reader(proc.stdout.fileno())
+            proc.stdin.write(b"2+3\n")
+            proc.stdin.flush()
+            out.until(b"2+3 = 5\n")
+            proc.stdout.close()  # as head -1 does after its line
+            proc.stdin.write(b"4*4\n")
+            proc.stdin.flush()
+            self.assertEqual(proc.wait(DEADLINE), 1)
+            self.assertEqual(proc.stderr.read(), b"zentrabel-cli: cannot write to standard output; the session ended\n")
+        finally:
+            if proc.poll() is None:
+                proc.kill()
+                proc.wait()
+            for stream in (proc.stdin, proc.stderr):
+                try:
+                    stream.close()
+                except BrokenPipeError:
+                    pass
+
+
 if __name__ == "__main__":
     CLI = os.path.abspath(sys.argv.pop(1))
     EDITED = sys.argv.pop(1) == "edited"
