@@ -163,23 +163,4 @@ TEST_F(HistoryFileTest, AHistoryThatCannotBeReadIsNotOverwritten) {
     EXPECT_TRUE(fs::is_directory(In("history/keep")));
 }
 
-TEST_F(HistoryFileTest, NoPathKeepsNoHistory) {
-    HistoryFile history("");
-    std::vector<std::string> lines;
-    std::string error;
-    EXPECT_FALSE(history.Open(lines, error));
-    EXPECT_NE(error, "");
-}
-
-TEST_F(HistoryFileTest, AFileThatVanishedIsWrittenAnew) {
-    const std::string path = In("zentrabel/history");
-    HistoryFile history(path);
-    std::vector<std::string> lines;
-    std::string error;
-    ASSERT_TRUE(history.Open(lines, error)) << error;
-    history.Add("6*7");
-    ASSERT_TRUE(history.Save(error)) << error;
-    EXPECT_EQ(Read(path), "6*7\n");
-}
-
 }  // namespace
