@@ -216,6 +216,18 @@ class Editing(TerminalTest):
         self.assertEqual(session.transcript.count(b"zentrabel-cli:"), 1, session.transcript)
         self.assertIn(b"no history kept: cannot create " + self.folders.state.encode(), session.transcript)
 
+    def test_a_state_folder_that_cannot_be_written_gives_one_warning(self):
+        if os.geteuid() == 0:
+            self.skipTest("root writes in any folder")
+        os.makedirs(os.path.dirname(self.folders.history))
+        os.chmod(os.path.dirname(self.folders.history), 0o500)
+        self.addCleanup(os.chmod, os.path.dirname(self.folders.history), 0o700)
+        session = self.start()
+        session.enter(b"2+3", b"2+3 = 5")
+        self.assertEqual(session.end(), 0)
+        self.assertEqual(session.transcript.count(b"zentrabel-cli:"), 1, session.transcript)
+        self.assertIn(b"no history kept: cannot write in", session.transcript)
+
     def test_a_line_too_long_for_a_task_is_refused_and_not_kept(self):
         session = self.start()
         session.enter(b"1" * 510, b"Expression is too long !")
@@ -238,6 +250,14 @@ class PlainTerminal(TerminalTest):
         session.type(CTRL_C)
         self.assertEqual(session.wait_exit(), 130)
         self.assertNotIn(b"4*4 =", session.transcript)
+
+    def test_ctrl_d_inside_a_line_hands_it_over_and_a_second_one_ends(self):
+        session = self.start()
+        session.type(b"2+3" + CTRL_D)  # the terminal passes the line on without its end
+        time.sleep(0.2)
+        session.type(CTRL_D)
+        self.assertEqual(session.wait_exit(), 0)
+        self.assertIn(b"2+3 = 5", session.transcript)
 
 
 class Pipe(unittest.TestCase):
