@@ -168,7 +168,7 @@ int RunEdited(TaskRecord& record, OutputBuffer& out) {
 }  // namespace
 
 int RunInteractive(TaskRecord& record, bool terminal) {
-    BrokenPipeAsError brokenPipe;
+    [[maybe_unused]] BrokenPipeAsError brokenPipe;  // does nothing on Windows
     OutputBuffer out(ZBL_FILENO(stdout));
     // Editing needs the terminal for its echo and redrawing too: with the
     // answers going to a pipe or file, lines are read plainly.
