@@ -159,7 +159,7 @@ class Editing(TerminalTest):
     def test_ctrl_c_drops_the_line_being_typed_and_the_session_goes_on(self):
         session = self.start()
         session.enter(b"2+3", b"2+3 = 5")
-        for keys in [b"9*9" + CTRL_C, CTRL_C, b"8*8" + LEFT + CTRL_C]:
+        for keys in [b"9*9" + CTRL_C, CTRL_C, b"8*8" + LEFT + CTRL_C, CTRL_R + b"2+" + CTRL_C]:
             with self.subTest(keys=keys):
                 session.type(keys)
                 session.until(b"^C")
