@@ -14,6 +14,7 @@
 #define ZBL_FILENO _fileno
 #define ZBL_GETPID _getpid
 #else
+#include <sys/stat.h>
 #include <unistd.h>
 #define ZBL_FILENO fileno
 #define ZBL_GETPID getpid
@@ -121,6 +122,9 @@ bool HistoryFile::Save(std::string& error) {
         error = Describe("history not saved: cannot write", temporary, std::strerror(errno));
         return false;
     }
+#ifndef _WIN32
+    fchmod(fileno(file), 0600);  // what someone typed is theirs to read, as a shell keeps its history
+#endif
     bool written = true;
     for (const std::string& line : lines) {
         if (std::fwrite(line.data(), 1, line.size(), file) != line.size() || std::fputc('\n', file) == EOF) {

@@ -118,6 +118,9 @@ TEST_F(HistoryFileTest, SaveAddsToWhatOtherSessionsSavedAndStaysBounded) {
     history.Add("e");
     ASSERT_TRUE(history.Save(error)) << error;
     EXPECT_EQ(Read(path), "b\nc\nd\ne\n");
+#ifndef _WIN32
+    EXPECT_EQ(fs::status(path).permissions(), fs::perms::owner_read | fs::perms::owner_write);
+#endif
 }
 
 TEST_F(HistoryFileTest, ASessionWithNothingTypedLeavesTheFileAlone) {
