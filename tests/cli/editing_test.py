@@ -190,7 +190,9 @@ class Editing(TerminalTest):
         session = self.start(env)
         session.enter(b"1+2", b"1+2 = 3")
         self.assertEqual(session.end(), 0)
-        with open(os.path.join(self.folders.home, ".local", "state", "zentrabel", "history"), "rb") as file:
+        folder = os.path.join(self.folders.home, ".local", "state", "zentrabel")  # made with its parents
+        self.assertEqual(os.listdir(folder), ["history"])  # nothing left beside it
+        with open(os.path.join(folder, "history"), "rb") as file:
             self.assertEqual(file.read(), b"1+2\n")
 
     def test_the_history_file_stays_bounded(self):

@@ -78,18 +78,6 @@ TEST(IsHistoryLine, KeepsWhatCanBeATaskOnOneLine) {
     }
 }
 
-TEST_F(HistoryFileTest, OpenCreatesTheFolderWithItsParents) {
-    const std::string path = In("a/b/zentrabel/history");
-    HistoryFile history(path);
-    std::vector<std::string> lines{"stale"};
-    std::string error;
-    ASSERT_TRUE(history.Open(lines, error)) << error;
-    EXPECT_TRUE(lines.empty());
-    EXPECT_TRUE(fs::is_directory(In("a/b/zentrabel")));
-    EXPECT_FALSE(fs::exists(path));  // nothing typed yet
-    EXPECT_EQ(fs::directory_iterator(In("a/b/zentrabel")), fs::directory_iterator());  // no probe left behind
-}
-
 TEST_F(HistoryFileTest, OpenReadsTheLastLinesAndSkipsWhatIsNoTask) {
     const std::string path = In("history");
     Write(path, "1\n\n2\r\n" + std::string(kInputLineCapacity + 1, '9') + "\n3\n4\n5");
@@ -133,23 +121,6 @@ TEST_F(HistoryFileTest, ASessionWithNothingTypedLeavesTheFileAlone) {
     EXPECT_EQ(lines, (std::vector<std::string>{"x", "y"}));
     EXPECT_TRUE(history.Save(error));
     EXPECT_EQ(Read(path), "x\ny");
-}
-
-TEST_F(HistoryFileTest, AFolderThatCannotBeMadeKeepsNoHistory) {
-    // A file where a folder should be: fails for every user, root included.
-    Write(In("state"), "");
-    const std::string path = In("state/zentrabel/history");
-    HistoryFile history(path);
-    std::vector<std::string> lines;
-    std::string error;
-    EXPECT_FALSE(history.Open(lines, error));
-    EXPECT_NE(error.find("cannot create"), std::string::npos) << error;
-    EXPECT_NE(error.find(In("state")), std::string::npos) << error;
-    history.Add("1+1");
-    error.clear();
-    EXPECT_TRUE(history.Save(error));  // nothing to do, nothing to warn about twice
-    EXPECT_EQ(error, "");
-    EXPECT_TRUE(fs::is_regular_file(In("state")));
 }
 
 TEST_F(HistoryFileTest, AHistoryThatCannotBeReadIsNotOverwritten) {
