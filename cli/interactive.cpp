@@ -138,6 +138,7 @@ int RunPlain(TaskRecord& record, OutputBuffer& out, bool terminal) {
 // sessions. Ctrl+C drops the line being typed; the session goes on.
 int RunEdited(TaskRecord& record, OutputBuffer& out) {
     InterruptCatcher interrupt;
+    EndCatcher end;  // a closed terminal window still keeps the session's lines
     LineEditor editor(interrupt);
     HistoryFile history(HistoryPath(std::getenv("XDG_STATE_HOME"), std::getenv("HOME")));
     std::vector<std::string> earlier;
@@ -148,7 +149,7 @@ int RunEdited(TaskRecord& record, OutputBuffer& out) {
     out.Put(kBanner);
     std::string line;
     for (;;) {
-        if (!out.Flush()) break;
+        if (!out.Flush() || end.Signal()) break;
         const LineEditor::Got got = editor.Next(kPrompt, line);
         if (got == LineEditor::Got::kEnd) break;
         if (got == LineEditor::Got::kCancelled) {
@@ -162,6 +163,7 @@ int RunEdited(TaskRecord& record, OutputBuffer& out) {
     out.Put('\n');
     const bool written = out.Flush();
     if (!history.Save(problem)) Warn(problem);
+    end.Resend();
     return Finish(written, false);
 }
 

@@ -23,3 +23,22 @@ public:
     // reading.
     void Raise();
 };
+
+// The end of a session from outside: SIGHUP (the terminal was closed) and
+// SIGTERM. While an EndCatcher lives they only note which came, and a read
+// that is waiting returns, so the session can keep what it must (its history)
+// before it ends by that signal after all (Resend), as its parent expects.
+// On Windows nothing is installed.
+class EndCatcher {
+public:
+    EndCatcher();
+    ~EndCatcher();  // puts back the actions found at construction
+    EndCatcher(const EndCatcher&) = delete;
+    EndCatcher& operator=(const EndCatcher&) = delete;
+
+    // The signal that came, 0 while none has.
+    int Signal() const;
+    // Ends the process by that signal with its default action; returns only
+    // when none came.
+    void Resend() const;
+};

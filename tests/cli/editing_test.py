@@ -86,7 +86,7 @@ class Session:
     def drain(self):
         self.transcript += self.screen.pending
         self.screen.pending = b""
-        while True:
+        while self.fd is not None:
             try:
                 chunk = os.read(self.fd, 4096)
             except OSError:  # the terminal's other end is gone
@@ -100,6 +100,11 @@ class Session:
         self.type(CTRL_D)
         return self.wait_exit()
 
+    def hang_up(self):
+        """Closes the terminal, as closing its window does."""
+        os.close(self.fd)
+        self.fd = None
+
     def close(self):
         if self.status is None:
             try:
@@ -107,7 +112,8 @@ class Session:
             except ProcessLookupError:
                 pass
             os.waitpid(self.pid, 0)
-        os.close(self.fd)
+        if self.fd is not None:
+            os.close(self.fd)
 
 
 class TerminalTest(unittest.TestCase):
@@ -183,6 +189,21 @@ class Editing(TerminalTest):
         second.until(b"6*7 = 42")
         second.until(b"> ")
         self.assertEqual(second.end(), 0)
+
+    def test_a_closed_terminal_or_sigterm_still_keeps_the_history(self):
+        rows = [
+            ("the terminal closed", b"6*7", Session.hang_up, signal.SIGHUP),
+            ("SIGTERM", b"7*8", lambda session: os.kill(session.pid, signal.SIGTERM), signal.SIGTERM),
+        ]
+        kept = []
+        for how, line, end, number in rows:
+            with self.subTest(how):
+                session = self.start()
+                session.enter(line, line + b" = ")
+                end(session)
+                self.assertEqual(session.wait_exit(), -number)  # ends by that signal, as its parent expects
+                kept.append(line)
+                self.assertEqual(self.history_lines(), kept)
 
     def test_without_xdg_state_home_the_history_is_under_home(self):
         env = dict(self.folders.env)
