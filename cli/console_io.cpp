@@ -23,6 +23,13 @@ constexpr unsigned kMaxChunk = 1u << 30;  // _read and _write take an unsigned c
 
 }  // namespace
 
+bool LineReader::StopNow() {
+    if (!stop_ || !*stop_) return false;
+    interrupted_ = eof_ = true;
+    pos_ = end_ = 0;
+    return true;
+}
+
 bool LineReader::Fill() {
     if (eof_) return false;
     if (beforeWait_) beforeWait_(context_);
@@ -34,6 +41,7 @@ bool LineReader::Fill() {
         return end_ > 0;
     }
     for (;;) {
+        if (StopNow()) return false;
         const auto got = ZBL_READ(fd_, buffer_, static_cast<unsigned>(sizeof buffer_));
         if (got < 0 && errno == EINTR) continue;
         pos_ = 0;
@@ -66,7 +74,11 @@ bool LineReader::Next(std::string& line, size_t keep, size_t& length) {
             break;
         }
     }
-    if (!any) return false;
+    if (interrupted_) {
+        line.clear();
+        length = 0;
+    }
+    if (!any || interrupted_) return false;
     // One CR directly before the LF (or the end of input) belongs to the line
     // end, not to the line.
     if (length > 0 && lastByte == '\r') {

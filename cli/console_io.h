@@ -8,6 +8,7 @@
 // before sending the next line.
 #pragma once
 
+#include <csignal>
 #include <cstddef>
 #include <string>
 
@@ -29,8 +30,17 @@ public:
     // True when reading stopped on an error rather than at the end of input.
     bool Failed() const { return failed_; }
 
+    // From now on, a wait for input ends reading when `*flag` is set, before
+    // the read or when the read is interrupted by a signal (the handler that
+    // sets the flag must not restart it). A line only partly read then is
+    // dropped, and Next returns false with Interrupted() true. Lines already
+    // buffered are still handed out: the flag stops waits, not lines.
+    void StopOn(const volatile std::sig_atomic_t* flag) { stop_ = flag; }
+    bool Interrupted() const { return interrupted_; }
+
 private:
     bool Fill();
+    bool StopNow();
 
     int fd_;
     void (*beforeWait_)(void*);
@@ -40,6 +50,8 @@ private:
     size_t end_ = 0;
     bool eof_ = false;
     bool failed_ = false;
+    const volatile std::sig_atomic_t* stop_ = nullptr;
+    bool interrupted_ = false;
 };
 
 // Collects output in a fixed block and writes it to a descriptor when the

@@ -10,6 +10,9 @@ here=$(cd "$(dirname "$0")/.." && pwd)
 
 # Native build and tests.
 packages=(cmake ninja-build g++ googletest libgtest-dev libbenchmark-dev bc python3)
+# Line editing and history in the console calculator's interactive mode
+# (without it, lines are read plainly).
+packages+=(libedit-dev)
 # Cross build of the Windows executables and running them under Wine.
 packages+=(g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64 wine wine64)
 # The Windows installer and the portable zip (the mingw build's dist target),

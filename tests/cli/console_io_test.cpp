@@ -7,13 +7,18 @@
 #include <vector>
 
 #include "console_io.h"
+#include "interrupt.h"
 
 #ifdef _WIN32
 #include <fcntl.h>
 #include <io.h>
 #define fileno _fileno
 #else
+#include <pthread.h>
 #include <unistd.h>
+
+#include <atomic>
+#include <chrono>
 #endif
 
 namespace {
@@ -128,6 +133,81 @@ TEST(LineReader, HandsOnEachLineAsItArrivesAndFlushesBeforeWaiting) {
     EXPECT_FALSE(reader.Next(line, 100, length));
     EXPECT_FALSE(reader.Failed());
 }
+
+TEST(LineReader, AStopFlagEndsWaitsButNotBufferedLines) {
+    Pipe pipe;
+    volatile std::sig_atomic_t stop = 0;
+    LineReader reader(pipe.fds[0]);
+    reader.StopOn(&stop);
+    std::string line;
+    size_t length = 0;
+
+    pipe.Send("1+1\n2+2\n");
+    ASSERT_TRUE(reader.Next(line, 100, length));
+    EXPECT_EQ(line, "1+1");
+    stop = 1;
+    ASSERT_TRUE(reader.Next(line, 100, length));  // already read: handed out
+    EXPECT_EQ(line, "2+2");
+    pipe.Send("3+3\n");
+    EXPECT_FALSE(reader.Next(line, 100, length));  // would have to read: stops
+    EXPECT_TRUE(reader.Interrupted());
+    EXPECT_FALSE(reader.Failed());
+    EXPECT_FALSE(reader.Next(line, 100, length));  // and stays stopped
+}
+
+TEST(LineReader, WithoutAStopFlagItIsNeverInterrupted) {
+    Pipe pipe;
+    LineReader reader(pipe.fds[0]);
+    std::string line;
+    size_t length = 0;
+    pipe.Send("4+4");
+    pipe.CloseWriting();
+    ASSERT_TRUE(reader.Next(line, 100, length));
+    EXPECT_EQ(line, "4+4");
+    EXPECT_FALSE(reader.Next(line, 100, length));
+    EXPECT_FALSE(reader.Interrupted());
+}
+
+#ifndef _WIN32
+// Ctrl+C while the reader waits in the middle of a line: the read returns,
+// the half line is dropped, and the previous SIGINT action comes back when
+// the catcher goes.
+TEST(InterruptCatcher, StopsAReaderWaitingInTheMiddleOfALine) {
+    struct sigaction before;
+    sigaction(SIGINT, nullptr, &before);
+    {
+        Pipe pipe;
+        InterruptCatcher interrupt;
+        EXPECT_FALSE(interrupt.Raised());
+        LineReader reader(pipe.fds[0]);
+        reader.StopOn(interrupt.Flag());
+        pipe.Send("5+");
+        const pthread_t waiting = pthread_self();
+        std::atomic<bool> returned = false;
+        std::thread presser([&] {
+            std::this_thread::sleep_for(std::chrono::milliseconds(100));
+            pthread_kill(waiting, SIGINT);
+            // A reader that slept on would hang the test: end its input instead.
+            for (int i = 0; i < 200 && !returned; ++i) std::this_thread::sleep_for(std::chrono::milliseconds(10));
+            if (!returned) pipe.CloseWriting();
+        });
+        std::string line;
+        size_t length = 0;
+        EXPECT_FALSE(reader.Next(line, 100, length));
+        returned = true;
+        presser.join();
+        EXPECT_TRUE(reader.Interrupted());
+        EXPECT_TRUE(interrupt.Raised());
+        EXPECT_EQ(line, "");
+        EXPECT_EQ(length, 0u);
+        interrupt.Clear();
+        EXPECT_FALSE(interrupt.Raised());
+    }
+    struct sigaction after;
+    sigaction(SIGINT, nullptr, &after);
+    EXPECT_EQ(after.sa_handler, before.sa_handler);
+}
+#endif
 
 TEST(OutputBuffer, KeepsOutputUntilFlushedAndPassesLargePiecesWhole) {
     Pipe pipe;

@@ -1,20 +1,64 @@
 """The console calculator as its users meet it: on a terminal and through a
 pipe that a partner keeps open, answering each line before the next is sent.
 
-    python3 console_test.py PATH/TO/zentrabel-cli
+    python3 console_test.py PATH/TO/zentrabel-cli [edited|plain]
+
+"edited" when the calculator was built with libedit, "plain" (the default)
+without it.
 """
+import fcntl
 import os
-import pty
 import select
+import shutil
 import signal
 import subprocess
 import sys
 import tempfile
+import termios
 import time
 import unittest
 
 CLI = None
+EDITED = False
 DEADLINE = 10.0  # seconds for an answer; a hang fails instead of blocking ctest
+
+
+def start_on_terminal(argv, env):
+    """Runs argv on a new pseudo-terminal as its controlling terminal.
+    Returns the process id, the terminal's master end and its name."""
+    master, slave = os.openpty()
+    name = os.ttyname(slave)
+    pid = os.fork()
+    if pid == 0:
+        try:
+            os.close(master)
+            os.setsid()
+            fcntl.ioctl(slave, termios.TIOCSCTTY, 0)
+            for fd in (0, 1, 2):
+                os.dup2(slave, fd)
+            os.close(slave)
+            os.execve(argv[0], argv, env)
+        finally:
+            os._exit(127)
+    os.close(slave)  # so the master reports the end when the program is gone
+    return pid, master, name
+
+
+def wait_for_editing(name, deadline=DEADLINE):
+    """Waits until the line editor has the terminal in raw mode, as it has
+    while it waits for keys. Keys sent before that meet the terminal's own
+    line discipline (a person never types that fast after a prompt)."""
+    end = time.monotonic() + deadline
+    while time.monotonic() < end:
+        fd = os.open(name, os.O_RDWR | os.O_NOCTTY)
+        try:
+            canonical = termios.tcgetattr(fd)[3] & termios.ICANON
+        finally:
+            os.close(fd)
+        if not canonical:
+            return
+        time.sleep(0.01)
+    raise AssertionError(f"the line editor did not take the terminal within {deadline} s")
 
 
 class Reader:
@@ -175,14 +219,12 @@ class Terminal(unittest.TestCase):
     """Interactive mode on a pseudo-terminal, typed as a person types."""
 
     def setUp(self):
-        # A session on a terminal reads and writes the user's settings: give
-        # it folders of its own.
-        self.home = tempfile.TemporaryDirectory()
-        env = dict(os.environ, HOME=self.home.name, XDG_CONFIG_HOME=self.home.name + "/config",
-                   XDG_STATE_HOME=self.home.name + "/state")
-        self.pid, self.fd = pty.fork()
-        if self.pid == 0:
-            os.execve(CLI, [CLI, "--seed", "1"], env)
+        # A home of its own, so the history is not the tester's.
+        home = tempfile.mkdtemp(prefix="zbl_console_")
+        self.addCleanup(shutil.rmtree, home, ignore_errors=True)
+        env = {k: v for k, v in os.environ.items() if not k.startswith("XDG_")}
+        env.update(HOME=home, TERM="xterm")
+        self.pid, self.fd, self.name = start_on_terminal([CLI, "--seed", "1"], env)
         self.screen = Reader(self.fd)
         self.screen.until(b"> ")
 
@@ -196,9 +238,10 @@ class Terminal(unittest.TestCase):
         except ChildProcessError:
             pass
         os.close(self.fd)
-        self.home.cleanup()
 
     def type(self, keys):
+        if EDITED:
+            wait_for_editing(self.name)
         os.write(self.fd, keys)
 
     def wait_exit(self):
@@ -227,4 +270,6 @@ class Terminal(unittest.TestCase):
 
 if __name__ == "__main__":
     CLI = os.path.abspath(sys.argv.pop(1))
+    if len(sys.argv) > 1 and sys.argv[1] in ("edited", "plain"):
+        EDITED = sys.argv.pop(1) == "edited"
     unittest.main(verbosity=2)

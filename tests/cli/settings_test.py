@@ -5,7 +5,6 @@ file.
     python3 settings_test.py PATH/TO/zentrabel-cli
 """
 import os
-import pty
 import select
 import signal
 import subprocess
@@ -13,6 +12,9 @@ import sys
 import tempfile
 import time
 import unittest
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+import console_test  # noqa: E402  (the terminal helpers)
 
 CLI = None
 DEADLINE = 10.0
@@ -23,9 +25,7 @@ class Session:
     """zentrabel-cli on a pseudo-terminal with its own configuration folder."""
 
     def __init__(self, env, args=()):
-        self.pid, self.fd = pty.fork()
-        if self.pid == 0:
-            os.execve(CLI, [CLI, *args], env)
+        self.pid, self.fd, self.name = console_test.start_on_terminal([CLI, *args], env)
         self.seen = b""
         self.until(b"> ")
 
@@ -46,12 +46,18 @@ class Session:
                 self.seen += chunk
         return self.seen
 
+    def wait_for_editing(self):
+        if console_test.EDITED:
+            console_test.wait_for_editing(self.name)
+
     def type(self, line):
+        self.wait_for_editing()
         os.write(self.fd, line + b"\r")
         self.until(line + b" = ")
         self.until(b"> ")
 
     def end(self):
+        self.wait_for_editing()
         os.write(self.fd, b"\x04")
         end = time.monotonic() + DEADLINE
         while time.monotonic() < end:
@@ -76,8 +82,9 @@ class Session:
 class SettingsFile(unittest.TestCase):
     def setUp(self):
         self.folder = tempfile.TemporaryDirectory()
-        self.env = dict(os.environ, HOME=self.folder.name, XDG_CONFIG_HOME=self.folder.name + "/config",
-                        XDG_STATE_HOME=self.folder.name + "/state")
+        self.env = {k: v for k, v in os.environ.items() if not k.startswith("XDG_")}
+        self.env.update(HOME=self.folder.name, XDG_CONFIG_HOME=self.folder.name + "/config",
+                        XDG_STATE_HOME=self.folder.name + "/state", TERM="xterm")
         self.file = self.folder.name + "/config/zentrabel/zbl.cfg"
 
     def tearDown(self):
@@ -156,4 +163,5 @@ class SettingsFile(unittest.TestCase):
 
 if __name__ == "__main__":
     CLI = os.path.abspath(sys.argv.pop(1))
+    console_test.EDITED = len(sys.argv) > 1 and sys.argv.pop(1) == "edited"
     unittest.main(verbosity=2)

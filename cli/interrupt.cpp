@@ -1,0 +1,73 @@
+#include "interrupt.h"
+
+#ifndef _WIN32
+#include <cstring>
+#include <iterator>
+#endif
+
+namespace {
+
+volatile std::sig_atomic_t gInterrupted = 0;
+volatile std::sig_atomic_t gEndSignal = 0;
+
+#ifndef _WIN32
+constexpr int kEndSignals[] = {SIGHUP, SIGTERM};
+struct sigaction gPrevious;
+struct sigaction gPreviousEnd[std::size(kEndSignals)];
+
+void NoteInterrupt(int) { gInterrupted = 1; }
+void NoteEnd(int number) { gEndSignal = number; }
+
+// A handler without SA_RESTART: a waiting read must return.
+void Catch(int number, void (*handler)(int), struct sigaction* previous) {
+    struct sigaction action;
+    std::memset(&action, 0, sizeof action);
+    action.sa_handler = handler;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = 0;
+    sigaction(number, &action, previous);
+}
+#endif
+
+}  // namespace
+
+InterruptCatcher::InterruptCatcher() {
+    gInterrupted = 0;
+#ifndef _WIN32
+    Catch(SIGINT, NoteInterrupt, &gPrevious);
+#endif
+}
+
+InterruptCatcher::~InterruptCatcher() {
+#ifndef _WIN32
+    sigaction(SIGINT, &gPrevious, nullptr);
+#endif
+}
+
+const volatile std::sig_atomic_t* InterruptCatcher::Flag() const { return &gInterrupted; }
+
+void InterruptCatcher::Clear() { gInterrupted = 0; }
+
+void InterruptCatcher::Raise() { gInterrupted = 1; }
+
+EndCatcher::EndCatcher() {
+    gEndSignal = 0;
+#ifndef _WIN32
+    for (size_t i = 0; i < std::size(kEndSignals); ++i) Catch(kEndSignals[i], NoteEnd, &gPreviousEnd[i]);
+#endif
+}
+
+EndCatcher::~EndCatcher() {
+#ifndef _WIN32
+    for (size_t i = 0; i < std::size(kEndSignals); ++i) sigaction(kEndSignals[i], &gPreviousEnd[i], nullptr);
+#endif
+}
+
+int EndCatcher::Signal() const { return gEndSignal; }
+
+void EndCatcher::Resend() const {
+    const int number = gEndSignal;
+    if (number == 0) return;
+    std::signal(number, SIG_DFL);
+    std::raise(number);
+}
