@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 
 #ifdef _WIN32
@@ -131,4 +132,10 @@ bool OutputBuffer::WriteAll(const char* bytes, size_t length) {
         length -= static_cast<size_t>(wrote);
     }
     return !failed_;
+}
+
+int FinishOutput(bool written, bool readFailed) {
+    if (!written) std::fputs("zentrabel-cli: cannot write to standard output; the session ended\n", stderr);
+    if (readFailed) std::fputs("zentrabel-cli: cannot read standard input; the session ended\n", stderr);
+    return written && !readFailed ? 0 : 1;
 }

@@ -86,3 +86,8 @@ private:
     size_t used_ = 0;
     bool failed_ = false;
 };
+
+// How a mode ends: a warning on standard error for output that could not be
+// written (its reader went away: | head -1) or input that could not be read,
+// and the exit status, 0 or 1.
+int FinishOutput(bool written, bool readFailed);

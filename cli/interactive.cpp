@@ -92,11 +92,6 @@ private:
 };
 
 // The exit status once the session is over; says why where it failed.
-int Finish(bool written, bool readFailed) {
-    if (!written) Warn("cannot write to standard output; the session ended");
-    if (readFailed) Warn("cannot read standard input; the session ended");
-    return written && !readFailed ? 0 : 1;
-}
 
 struct PlainSession {
     OutputBuffer& out;
@@ -133,7 +128,7 @@ int RunPlain(TaskRecord& record, OutputBuffer& out, bool terminal) {
         Warn("interrupted");
         return kInterruptedStatus;
     }
-    return Finish(written, reader.Failed());
+    return FinishOutput(written, reader.Failed());
 }
 
 // A person at a terminal, with line editing and the history of earlier
@@ -166,7 +161,7 @@ int RunEdited(TaskRecord& record, OutputBuffer& out) {
     const bool written = out.Flush();
     if (!history.Save(problem)) Warn(problem);
     end.Resend();
-    return Finish(written, false);
+    return FinishOutput(written, false);
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 // zentrabel-cli: the console front end of the calculator. See options.h for
 // its modes and kUsage for what it takes.
+#include <csignal>
 #include <cstdio>
 #include <ctime>
 #include <string>
@@ -39,6 +40,12 @@ int main(int argc, char** argv) {
             break;
     }
     SeedRandom(options.seeded ? options.seed : static_cast<unsigned>(std::time(nullptr)));
+#ifndef _WIN32
+    // A reader of the answers that goes away (| head -1) makes a write fail,
+    // which ends the mode with a message and status 1, rather than a SIGPIPE
+    // that ends the calculator without a word.
+    std::signal(SIGPIPE, SIG_IGN);
+#endif
 
     // A person at a terminal keeps their settings from one session to the
     // next; every other mode starts from the defaults, so that a script's

@@ -36,7 +36,8 @@ int RunArguments(TaskRecord& record, const std::vector<const char*>& tasks) {
         }
         out.Put('\n');
     }
-    return out.Flush() && !anyFailed ? 0 : 1;
+    const int status = FinishOutput(out.Flush(), false);
+    return status != 0 || anyFailed ? 1 : 0;
 }
 
 // Input is taken as it arrives and output collected in blocks, written
@@ -72,7 +73,7 @@ int RunStream(TaskRecord& record, bool trace) {
         }
         out.Put('\n');
     }
-    return out.Flush() && !reader.Failed() ? 0 : 1;
+    return FinishOutput(out.Flush(), reader.Failed());
 }
 
 int RunComposition(const std::vector<const char*>& formulas, bool json) {
@@ -85,5 +86,6 @@ int RunComposition(const std::vector<const char*>& formulas, bool json) {
         allBrokenDown = allBrokenDown && ok;
         out.Put(text);
     }
-    return out.Flush() && allBrokenDown ? 0 : 1;
+    const int status = FinishOutput(out.Flush(), false);
+    return status != 0 || !allBrokenDown ? 1 : 0;
 }

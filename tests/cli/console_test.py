@@ -170,6 +170,14 @@ class Outcomes(unittest.TestCase):
             b"szTask     = #20", b"szMaths = 2+3", b"szResult   = 5", b"szAnswer  = 5", b"szMemory  = ",
             b"x^2-5x+6 = 0", b"x1 = 2", b"x2 = 3", b"5/0 = Cannot divide by zero!"])
 
+    def test_a_closed_output_ends_the_batch_with_a_message(self):
+        proc = subprocess.Popen([CLI, "--batch"], stdin=subprocess.PIPE, stdout=subprocess.PIPE,
+                                stderr=subprocess.PIPE)
+        proc.stdout.close()  # as "| head -1" does once it has its line
+        _, err = proc.communicate(b"2+3\n" * 100000, timeout=DEADLINE)
+        self.assertEqual(proc.returncode, 1)
+        self.assertIn(b"cannot write to standard output", err)
+
     def test_exit_status_tells_scripts_what_happened(self):
         cases = [
             (["2+3", "4*5"], 0, b"5\n20\n"),
