@@ -355,7 +355,9 @@ int EvaluateFlat(char* text, size_t capacity, int angleUnit) { return Flat(text,
 
 int EvaluateFlatOnText(char* text, size_t capacity, int angleUnit) { return Flat(text, capacity, angleUnit, false); }
 
-int EvaluateExpression(const char* expression, char* destination, size_t capacity, int angleUnit) {
+namespace {
+
+int Evaluate(const char* expression, char* destination, size_t capacity, int angleUnit, bool operandsAllowed) {
     if (TextLength(expression, kExpressionLimit + 1) > kExpressionLimit) return kStatusTooLong;
     char work[kWorkCapacity + 1];
     CopyText(work, expression);
@@ -378,7 +380,7 @@ int EvaluateExpression(const char* expression, char* destination, size_t capacit
         const size_t innerLength = static_cast<size_t>(close - open - 1);
         std::memcpy(inner, open + 1, innerLength);
         inner[innerLength] = 0;
-        if (int status = FlatInWork(inner, angleUnit)) return status;
+        if (int status = FlatInWork(inner, angleUnit, operandsAllowed)) return status;
         const size_t from = static_cast<size_t>(open - work);
         if (!Splice(work, length, from, static_cast<size_t>(close - work) + 1, inner, std::strlen(inner)))
             return kStatusTooLong;
@@ -387,7 +389,17 @@ int EvaluateExpression(const char* expression, char* destination, size_t capacit
     }
     if (std::strchr(work, '(')) return kStatusMissingRight;
 
-    if (int status = FlatInWork(work, angleUnit)) return status;
+    if (int status = FlatInWork(work, angleUnit, operandsAllowed)) return status;
     if (std::strlen(work) > kResultCapacity) return kStatusTooLong;
     return CopyText(destination, capacity, work) ? 0 : kStatusTooLong;
+}
+
+}  // namespace
+
+int EvaluateExpression(const char* expression, char* destination, size_t capacity, int angleUnit) {
+    return Evaluate(expression, destination, capacity, angleUnit, true);
+}
+
+int EvaluateExpressionOnText(const char* expression, char* destination, size_t capacity, int angleUnit) {
+    return Evaluate(expression, destination, capacity, angleUnit, false);
 }

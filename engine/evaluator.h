@@ -19,6 +19,8 @@ int EvaluateExpression(const char* expression, char* destination, size_t capacit
 // text may be partly rewritten, never past `capacity`.
 int EvaluateFlat(char* text, size_t capacity, int angleUnit);
 
-// EvaluateFlat always on the text, never on a list of operands: the reading
-// that the faster one must agree with to the bit. For tests and fuzzers.
+// EvaluateFlat and EvaluateExpression always on the text, never on a list of
+// operands: the reading that the faster one must agree with to the bit. For
+// tests and fuzzers.
 int EvaluateFlatOnText(char* text, size_t capacity, int angleUnit);
+int EvaluateExpressionOnText(const char* expression, char* destination, size_t capacity, int angleUnit);

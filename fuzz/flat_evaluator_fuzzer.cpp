@@ -1,6 +1,7 @@
-// The evaluator of bracket-free texts, on arbitrary bytes: reducing a plain
-// text on its list of operands must give what reducing the text itself gives,
-// status and result text alike.
+// The evaluator on arbitrary bytes: reducing plain texts on their lists of
+// operands, and taking the results of brackets by value, must give what
+// working on the text itself gives, status and result text alike, both for a
+// bracket-free text and for a whole expression.
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
@@ -26,5 +27,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (fastStatus != slowStatus || (fastStatus == 0 && std::strcmp(fast, slow) != 0))
         fuzz::Broken("operands and text disagree: " + std::to_string(fastStatus) + " " + fast + " / " +
                      std::to_string(slowStatus) + " " + slow);
+    char fastResult[kResultCapacity + 1] = "";
+    char slowResult[kResultCapacity + 1] = "";
+    SeedRandom(7);
+    const int fastWhole = EvaluateExpression(fast, fastResult, kResultCapacity, 0);
+    SeedRandom(7);
+    const int slowWhole = EvaluateExpressionOnText(fast, slowResult, kResultCapacity, 0);
+    if (fastWhole != slowWhole || std::strcmp(fastResult, slowResult) != 0)
+        fuzz::Broken("expression: operands and text disagree: " + std::to_string(fastWhole) + " " + fastResult +
+                     " / " + std::to_string(slowWhole) + " " + slowResult);
     return 0;
 }

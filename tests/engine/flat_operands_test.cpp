@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -57,6 +58,40 @@ TEST(FlatOperands, AgreeWithTheTextToTheBit) {
         if (fastStatus == 0) {
             ASSERT_STREQ(fast, slow) << expression;
         }
+    }
+}
+
+// Brackets around parts of such texts, some misplaced: the pasted results of
+// brackets are taken by value, which must again change nothing.
+void InsertAt(std::string& text, size_t at, char c) {
+    text.push_back(c);
+    std::rotate(text.begin() + static_cast<std::ptrdiff_t>(at), text.end() - 1, text.end());
+}
+
+std::string RandomExpression(std::mt19937& random) {
+    std::string text = RandomFlat(random);
+    const int pairs = static_cast<int>(random() % 4);
+    for (int k = 0; k < pairs; ++k) {
+        size_t open = random() % (text.size() + 1);
+        size_t close = open + random() % (text.size() - open + 1);
+        InsertAt(text, close, ')');
+        InsertAt(text, open, '(');
+        if (random() % 8 == 0) InsertAt(text, random() % (text.size() + 1), random() % 2 ? '(' : ')');
+    }
+    return text;
+}
+
+TEST(FlatOperands, BracketsAgreeWithTheTextToTheBit) {
+    std::mt19937 random(4321);
+    for (int round = 0; round < 200000; ++round) {
+        const std::string expression = RandomExpression(random);
+        if (expression.size() > kExpressionLimit) continue;
+        char fast[kResultCapacity + 1] = "unchanged";
+        char slow[kResultCapacity + 1] = "unchanged";
+        const int fastStatus = EvaluateExpression(expression.c_str(), fast, kResultCapacity, 0);
+        const int slowStatus = EvaluateExpressionOnText(expression.c_str(), slow, kResultCapacity, 0);
+        ASSERT_EQ(fastStatus, slowStatus) << expression;
+        ASSERT_STREQ(fast, slow) << expression;
     }
 }
 
