@@ -108,7 +108,10 @@ TEST_F(TaskEntry, CommandLineNumberFourIsNoEquation) {
         {"2+3", "", "", "2+3", "5", "\r\n2+3 = 5\r\n"},
         // "#4" gives back 4 like a solved equation, yet it is only recorded.
         {"#4", "2+3", "5", "#4", "5", "\r\n#4 = 5\r\n"},
-        {"1+1", "#4", "5", "1+1", "2", "\r\n1+1 = 2\r\n"},
+        // Nor are other numbers: #0 is no empty line, #99 no command.
+        {"#0", "#4", "5", "#0", "5", "\r\n#0 = 5\r\n"},
+        {"#99", "#0", "5", "#99", "5", "\r\n#99 = 5\r\n"},
+        {"1+1", "#99", "5", "1+1", "2", "\r\n1+1 = 2\r\n"},
     });
     EXPECT_FALSE(Visible(IDC_X1_LABEL));
     EXPECT_FALSE(Visible(IDC_X2_LABEL));
