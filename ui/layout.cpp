@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "answer_fit.h"
 #include "app.h"
 #include "display_rules.h"
 #include "input_keys.h"
@@ -402,6 +403,8 @@ void CreateMainControls(HWND window) {
         if (entry.tip) AddTool(line, entry.tip);
         if (HWND* kept = KeptHandle(entry.id)) *kept = line;
     }
+    WatchAnswerLine(app.previousAnswerLine);
+    WatchAnswerLine(app.currentAnswerLine);
 
     app.pastTasks = MakeControl(0, "combobox", nullptr, WS_VISIBLE | CBS_DROPDOWNLIST | WS_VSCROLL, kPastTasksPlace,
                                 dpi, window, IDC_PAST_TASKS);
@@ -441,6 +444,9 @@ void LayOutMainControls(HWND window, int dpi) {
         SendMessageA(app.toolbar, TB_AUTOSIZE, 0, 0);
         MoveToolbarUnderDisplay();
     }
+    // The answers are measured again in their new font.
+    FitAnswerFont(app.previousAnswerLine);
+    FitAnswerFont(app.currentAnswerLine);
     InvalidateRect(window, nullptr, TRUE);
 }
 
@@ -464,6 +470,7 @@ void DestroyControlFonts() {
     DeleteFont(gSystemFontForDpi);
     DeleteFont(gTooltipFontForDpi);
     DeleteFont(gTooltipFontAtSystemDpi);
+    DestroyAnswerFonts();
     if (gToolbarImages) ImageList_Destroy(gToolbarImages);
     gToolbarImages = nullptr;
     gPanel = nullptr;

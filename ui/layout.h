@@ -19,7 +19,8 @@ inline constexpr DWORD kMainWindowExStyle = WS_EX_STATICEDGE;
 void CreateMainControls(HWND window);
 
 // Lays the face out again for a new DPI: every control's place and size, the
-// fonts, the toolbar's images and place. The window's own size is the caller's.
+// fonts (the answer lines fitted again to what they show), the toolbar's
+// images and place. The window's own size is the caller's.
 void LayOutMainControls(HWND window, int dpi);
 
 // Moves the toolbar to its place under the display.

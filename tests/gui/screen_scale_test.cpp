@@ -2,7 +2,7 @@
 // and a DPI change (WM_DPICHANGED, which Wine never sends, so the tests send
 // it) scales the whole face from its 96-DPI layout. Checked by properties:
 // every place, size and font is the 96-DPI one scaled, nothing overlaps or is
-// cut, and texts fit. These tests hold at any
+// cut, texts fit, and every answer is shown whole. These tests hold at any
 // screen DPI; CI also runs them in a Wine prefix at 144 DPI.
 #include <windows.h>
 
@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "command_window.h"
+#include "status.h"
 
 namespace {
 
@@ -349,6 +350,80 @@ TEST_F(DpiScaling, HistoryDialogBesideTakesTheWindowsSize) {
         EXPECT_TRUE(gap == 0 || gap == Scaled(10, dpi)) << gap;
         Command(IDM_VIEW_HISTORY);
     }
+}
+
+// The widest answers the formatter writes and the longest messages are shown
+// whole in both answer lines at every DPI: in the answer font where they fit
+// it, otherwise in the largest smaller one that they fit.
+class AnswerFit : public DpiScaling {
+protected:
+    // The answer font's height for a short answer, in which nothing needs to
+    // step down.
+    int DesignedHeight(int id) {
+        SetWindowTextA(Control(id), "1");
+        return -FontHeight(Control(id));
+    }
+
+    void ExpectWhole(int id, const std::string& text, int designed) {
+        SCOPED_TRACE(text);
+        HWND line = Control(id);
+        EXPECT_EQ(WindowText(line), text);
+        const int width = ClientRect(line).right;
+        EXPECT_LE(TextSize(line, text).cx, width);
+        const int height = -FontHeight(line);
+        EXPECT_LE(height, designed);
+        if (height < designed) {
+            // It stepped down because the next larger font would cut it.
+            LOGFONTA larger{};
+            GetObjectA(reinterpret_cast<HFONT>(SendMessageA(line, WM_GETFONT, 0, 0)), sizeof larger, &larger);
+            larger.lfHeight = -(height + 1);
+            HFONT font = CreateFontIndirectA(&larger);
+            EXPECT_GT(TextSize(line, text, font).cx, width);
+            DeleteObject(font);
+        }
+    }
+};
+
+TEST_F(AnswerFit, WidestAnswersShownWholeAtEveryScaling) {
+    std::vector<std::string> messages{"Expression is too long !", "<Complex number>"};
+    for (size_t i = 0; i < kStatusMessageCount; ++i) messages.push_back(kStatusMessages[i].text);
+    Command(IDM_MODE_FIX);
+    Command(IDM_DECIMALS_FIRST + 15);
+    Command(IDM_DIGIT_GROUPING);
+    for (int dpi : {ScreenDpi(), 96, 110, 120, 132, 144, 168, 192, 240}) {
+        SCOPED_TRACE(dpi);
+        if (dpi != ScreenDpi() || DpiOfWindowNow() != dpi) ChangeDpi(dpi);
+        const int designed = DesignedHeight(IDC_CURRENT_ANSWER);
+        Enter("-1234567.891");
+        Enter("-1234567.891");
+        EXPECT_EQ(Text(IDC_CURRENT_ANSWER), "-1 234 567.891 000 000 061 467");
+        ExpectWhole(IDC_CURRENT_ANSWER, Text(IDC_CURRENT_ANSWER), designed);
+        ExpectWhole(IDC_PREVIOUS_ANSWER, Text(IDC_PREVIOUS_ANSWER), designed);
+        for (const std::string& message : messages) {
+            SetWindowTextA(Control(IDC_CURRENT_ANSWER), message.c_str());
+            ExpectWhole(IDC_CURRENT_ANSWER, message, designed);
+        }
+        // A short answer takes the answer font itself again.
+        Enter("2");
+        EXPECT_EQ(-FontHeight(Control(IDC_CURRENT_ANSWER)), designed);
+    }
+}
+
+// A line that is too narrow for the answer font at a DPI steps down; the
+// same text at 96 DPI keeps the answer font. Shown with a message made wider
+// than any real one, so that it needs a smaller font at every DPI.
+TEST_F(AnswerFit, TooWideAnswerStepsDownAndBack) {
+    ChangeDpi(96);
+    const int designed = DesignedHeight(IDC_CURRENT_ANSWER);
+    const std::string wide = "-888 888 888 888.888 888 888 888 888 888";
+    SetWindowTextA(Control(IDC_CURRENT_ANSWER), wide.c_str());
+    EXPECT_LT(-FontHeight(Control(IDC_CURRENT_ANSWER)), designed);
+    ExpectWhole(IDC_CURRENT_ANSWER, wide, designed);
+    ChangeDpi(192);
+    const int designed192 = DesignedHeight(IDC_CURRENT_ANSWER);
+    SetWindowTextA(Control(IDC_CURRENT_ANSWER), wide.c_str());
+    ExpectWhole(IDC_CURRENT_ANSWER, wide, designed192);
+    EXPECT_GT(-FontHeight(Control(IDC_CURRENT_ANSWER)), designed);
 }
 
 }  // namespace
