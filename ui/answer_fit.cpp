@@ -17,6 +17,27 @@ constexpr int kSmallestHeight = 6;
 constexpr int kMaxHeight = 128;
 HFONT gSmallerFonts[kMaxHeight + 1];
 constexpr UINT_PTR kSubclassId = 1;
+// Texts are measured in a memory device context of the screen, made once:
+// cheaper than the line's own (under Wine a window's device context costs a
+// trip to the display server), with the same text widths.
+HDC gMeasuring;
+// The widest character of the answer font at the DPI it was made for, for
+// the texts so short that they fit without being measured.
+HFONT gWidestCharFont;
+int gWidestCharDpi;
+int gWidestChar;
+
+// A character count that fits the width in `font` whatever the characters.
+bool FitsUnmeasured(HFONT font, int length, int width) {
+    if (font != gWidestCharFont || App().dpi != gWidestCharDpi) {
+        TEXTMETRICA metrics{};
+        SelectObject(gMeasuring, font);
+        gWidestChar = GetTextMetricsA(gMeasuring, &metrics) ? metrics.tmMaxCharWidth : 0;
+        gWidestCharFont = font;
+        gWidestCharDpi = App().dpi;
+    }
+    return gWidestChar > 0 && length * gWidestChar <= width;
+}
 
 HFONT AnswerFont(int height, int designHeight) {
     if (height >= designHeight || height > kMaxHeight) return App().fonts[kAnswerFont];
@@ -41,23 +62,24 @@ HFONT FontFor(HWND line, const char* text) {
     HFONT designed = App().fonts[kAnswerFont];
     int length = lstrlenA(text);
     if (!designed || length == 0) return designed;
+    if (!gMeasuring) gMeasuring = CreateCompatibleDC(nullptr);
+    if (!gMeasuring) return designed;
     RECT client{};
     GetClientRect(line, &client);
-    HDC dc = GetDC(line);
-    if (!dc) return designed;
-    HGDIOBJ kept = GetCurrentObject(dc, OBJ_FONT);
     HFONT chosen = designed;
-    if (TextWidth(dc, designed, text, length) > client.right) {
+    bool fits = FitsUnmeasured(designed, length, client.right) ||
+                TextWidth(gMeasuring, designed, text, length) <= client.right;
+    if (!fits) {
         int designHeight = -FontDescription(kAnswerFont, App().dpi).lfHeight;
         for (int height = designHeight - 1; height >= kSmallestHeight; --height) {
             HFONT smaller = AnswerFont(height, designHeight);
             if (!smaller) break;
             chosen = smaller;
-            if (TextWidth(dc, smaller, text, length) <= client.right) break;
+            if (TextWidth(gMeasuring, smaller, text, length) <= client.right) break;
         }
     }
-    SelectObject(dc, kept);
-    ReleaseDC(line, dc);
+    // No font of the window stays selected, so that each can be deleted.
+    SelectObject(gMeasuring, GetStockObject(SYSTEM_FONT));
     return chosen;
 }
 
@@ -92,6 +114,9 @@ void FitAnswerFont(HWND line) {
 }
 
 void DestroyAnswerFonts() {
+    if (gMeasuring) DeleteDC(gMeasuring);
+    gMeasuring = nullptr;
+    gWidestCharFont = nullptr;
     for (HFONT& font : gSmallerFonts) {
         if (font) DeleteObject(font);
         font = nullptr;
