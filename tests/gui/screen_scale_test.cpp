@@ -330,9 +330,10 @@ TEST_F(DpiScaling, NothingOverlapsOrIsCut) {
     }
 }
 
-// Dialogs placed beside the main window take its size and the gap scaled
-// with it.
+// The Task History dialog placed beside the main window takes the main
+// window's full size and a gap that scale with it.
 TEST_F(DpiScaling, HistoryDialogBesideTakesTheWindowsSize) {
+    int gapAtScreen = 0;
     for (int dpi : {ScreenDpi(), 192}) {
         SCOPED_TRACE(dpi);
         if (dpi != ScreenDpi()) ChangeDpi(dpi);
@@ -346,8 +347,11 @@ TEST_F(DpiScaling, HistoryDialogBesideTakesTheWindowsSize) {
         EXPECT_EQ(history.bottom - history.top, main.bottom - main.top);
         EXPECT_EQ(history.right - history.left, main.right - main.left);
         const int gap = history.left >= main.right ? history.left - main.right : main.left - history.right;
-        // No gap on platforms before version 6, 10 pixels at 96 DPI after.
-        EXPECT_TRUE(gap == 0 || gap == Scaled(10, dpi)) << gap;
+        if (dpi == ScreenDpi()) {
+            gapAtScreen = gap;
+        } else {
+            EXPECT_NEAR(gap, MulDiv(gapAtScreen, dpi, ScreenDpi()), 1);
+        }
         Command(IDM_VIEW_HISTORY);
     }
 }
