@@ -8,7 +8,6 @@
 
 #include <commctrl.h>
 
-#include <algorithm>
 #include <string>
 #include <vector>
 
