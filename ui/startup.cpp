@@ -78,6 +78,13 @@ bool StartZentrabel(HINSTANCE instance, int showCommand) {
         ShowFailure("Window Creation Failed!");
         return false;
     }
+    // The primary screen's scaling may have changed since the system DPI was
+    // fixed at logon; the face is laid out at the window's own DPI, and the
+    // window takes the size that goes with it.
+    if (app.dpi != ScreenDpi()) {
+        size = MainWindowSize(app.dpi, false);
+        SetWindowPos(app.mainWindow, nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
 
     gHistoryDialogData = HistoryDialogData{app.mainWindow, &app.bHistoryVisible};
     app.historyDialog = CreateHistoryDialog(instance, app.mainWindow, &gHistoryDialogData);
