@@ -348,9 +348,11 @@ void GiveFonts(HWND window, BOOL redraw) {
     for (const StaticRow& entry : kDisplayStatics) SetFont(GetDlgItem(window, entry.id), entry.font, redraw);
     SetFont(app.pastTasks, kInputFont, redraw);
     SetFont(app.inputLine, kInputFont, redraw);
-    if (app.tooltip) {
-        HFONT tooltipFont = gTooltipFontForDpi ? gTooltipFontForDpi : gTooltipFontAtSystemDpi;
-        if (tooltipFont) SendMessageA(app.tooltip, WM_SETFONT, reinterpret_cast<WPARAM>(tooltipFont), FALSE);
+    // The keys' tooltips and the toolbar's own.
+    HFONT tooltipFont = gTooltipFontForDpi ? gTooltipFontForDpi : gTooltipFontAtSystemDpi;
+    HWND toolbarTips = app.toolbar ? reinterpret_cast<HWND>(SendMessageA(app.toolbar, TB_GETTOOLTIPS, 0, 0)) : nullptr;
+    for (HWND tooltip : {app.tooltip, toolbarTips}) {
+        if (tooltip && tooltipFont) SendMessageA(tooltip, WM_SETFONT, reinterpret_cast<WPARAM>(tooltipFont), FALSE);
     }
 }
 

@@ -102,7 +102,15 @@ struct Face {
     std::vector<int> textHeights;   // of the fonts as made
     Placement panel, pastTasks, input, toolbar;
     int toolbarImage;
+    std::vector<int> tooltipTextHeights;  // of the thread's tooltip controls
 };
+
+BOOL CALLBACK CollectTooltipHeights(HWND window, LPARAM data) {
+    char className[64] = "";
+    GetClassNameA(window, className, sizeof className);
+    if (lstrcmpiA(className, TOOLTIPS_CLASSA) == 0) reinterpret_cast<std::vector<int>*>(data)->push_back(TextHeight(window));
+    return TRUE;
+}
 
 class DpiScaling : public CommandWindow {
 protected:
@@ -137,6 +145,8 @@ protected:
         ImageList_GetIconSize(reinterpret_cast<HIMAGELIST>(SendMessageA(Toolbar(), TB_GETIMAGELIST, 0, 0)), &width,
                               &height);
         face.toolbarImage = height;
+        EnumThreadWindows(GetCurrentThreadId(), CollectTooltipHeights,
+                          reinterpret_cast<LPARAM>(&face.tooltipTextHeights));
         return face;
     }
 
@@ -240,6 +250,12 @@ TEST_F(DpiScaling, FaceFollowsADpiChange) {
         EXPECT_LE(face.toolbarImage, Scaled(base.toolbarImage, dpi));
         EXPECT_GE(face.toolbarImage, Scaled(base.toolbarImage, dpi) * 2 / 3);
         EXPECT_GE(face.toolbar.height, face.toolbarImage);
+        // The tooltips' text grows with the DPI too.
+        ASSERT_EQ(face.tooltipTextHeights.size(), base.tooltipTextHeights.size());
+        ASSERT_FALSE(base.tooltipTextHeights.empty());
+        for (size_t i = 0; i < base.tooltipTextHeights.size(); ++i) {
+            EXPECT_GE(face.tooltipTextHeights[i], Scaled(base.tooltipTextHeights[i], dpi) - Scaled(2, dpi));
+        }
     }
     ChangeDpi(ScreenDpi());
     const Face back = Read();
