@@ -2,7 +2,8 @@
 # The one test command: installs what is missing, then builds and runs every
 # test in three configurations:
 #   debug    native, AddressSanitizer + UndefinedBehaviorSanitizer, -Werror
-#   mingw    Windows executables, -Werror, run under Wine in a fresh prefix
+#   mingw    Windows executables, -Werror, run under Wine in a fresh prefix;
+#            the window's scaling tests again in a copy of it at 144 DPI
 #   release  native, optimised, -Werror (also builds the benchmarks)
 # and then two checks that count one entry each per line they report:
 #   valgrind the release zentrabel-cli under memcheck over the task corpus,

@@ -43,6 +43,8 @@ struct AppState {
     HBRUSH backgroundBrush;
     HFONT fonts[kFontSlotCount];
 
+    // The DPI the main window's face is laid out for.
+    int dpi;
     // Horizontal gap between the main window and a window placed beside it.
     int iWindowGap;
     // View flags, 0 or 1.

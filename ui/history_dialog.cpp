@@ -5,11 +5,9 @@
 #include "build_config.h"
 #include "layout.h"
 #include "resource_ids.h"
+#include "screen_scale.h"
 
 namespace {
-
-constexpr int kBesideWidth = 288;
-constexpr int kBesideHeight = 439;
 
 // The link control's window procedure: the hand cursor over it, everything
 // else as before. The previous procedure is kept in the link's user data.
@@ -87,11 +85,13 @@ HWND CreateHistoryDialog(HINSTANCE instance, HWND owner, HistoryDialogData* data
                               reinterpret_cast<LPARAM>(data));
 }
 
-void ShowHistoryBeside(HWND dialog, HWND mainWindow, int gap) {
+void ShowHistoryBeside(HWND dialog, HWND mainWindow, int gap, int dpi) {
     RECT main{};
     GetWindowRect(mainWindow, &main);
-    int left = GetSystemMetrics(SM_CXSCREEN) - main.right > kBesideWidth - 1 ? main.right + gap
-                                                                             : main.left - gap - kBesideWidth;
-    SetWindowPos(dialog, nullptr, left, main.top, kBesideWidth, kBesideHeight + CaptionHeight(), SWP_NOZORDER);
+    SIZE size = MainWindowSize(dpi, false);
+    int scaledGap = ScalePixels(gap, dpi);
+    int left = GetSystemMetrics(SM_CXSCREEN) - main.right > size.cx - 1 ? main.right + scaledGap
+                                                                       : main.left - scaledGap - size.cx;
+    SetWindowPos(dialog, nullptr, left, main.top, size.cx, size.cy, SWP_NOZORDER);
     ShowWindow(dialog, SW_SHOW);
 }

@@ -20,10 +20,7 @@ bool InverseModeOn() { return App().cInversePrefix == kInverseOn; }
 // The key refresh: repaints the key's cell, background included, and gives
 // the focus back to the input line.
 void RefreshKey(int cell) {
-    int row = cell / 6;
-    int column = cell % 6;
-    int top = row < 2 ? 182 + 26 * row : 160 + 41 * row;
-    RECT rect{6 + 45 * column, top, 53 + 45 * column, top + 43};
+    RECT rect = KeyRefreshRect(cell, App().dpi);
     InvalidateRect(App().mainWindow, &rect, TRUE);
     SetFocus(App().inputLine);
 }

@@ -2,15 +2,43 @@
 
 #include <commctrl.h>
 
+#include "answer_fit.h"
 #include "app.h"
 #include "display_rules.h"
 #include "input_keys.h"
 #include "resource_ids.h"
+#include "screen_scale.h"
 #include "startup.h"
 
 namespace {
 
 constexpr int kNoFont = -1;
+
+// A control's place in the client area (or, for the input line, in the
+// past-tasks list) at 96 DPI; every other DPI scales it.
+struct Place {
+    int x, y, width, height;
+};
+
+// The whole window at 96 DPI: its width, and its height without the caption
+// in the full and the display-only view (the keypad is cut off).
+constexpr int kWindowWidth = 288;
+constexpr int kFullHeight = 439;
+constexpr int kDisplayOnlyHeight = 205;
+
+constexpr Place kPanelPlace{0, 0, 283, 150};
+constexpr Place kEqualsPlace{186, 365, 91, 42};
+// 222 is the list's height when dropped down.
+constexpr Place kPastTasksPlace{7, 120, 270, 222};
+constexpr Place kInputPlace{3, 3, 248, 18};
+constexpr Place kCopyBufferPlace{5, 5, 131, 18};
+// Where the toolbar is made (a caption height wider than this), and where
+// start-up moves it (under the display).
+constexpr Place kToolbarMade{10, 0, 205, 20};
+constexpr POINT kToolbarPlace{14, 154};
+// The standard toolbar images come in these two sizes.
+constexpr int kSmallImage = 16;
+constexpr int kLargeImage = 24;
 
 struct FontRow {
     int height;  // character height in pixels
@@ -74,6 +102,8 @@ struct StaticRow {
     int font;
     bool visible;
     const char* tip;  // nullptr: no tooltip; "": a tooltip that is empty at first
+
+    Place place() const { return {x, y, width, height}; }
 };
 
 // The statics drawn over the display panel, in creation order.
@@ -121,30 +151,43 @@ constexpr COLORREF kIndicatorOn = RGB(1, 1, 1);
 constexpr COLORREF kIndicatorOff = RGB(192, 192, 192);
 
 HIMAGELIST gToolbarImages;
+HWND gPanel;
+// Controls without a font of their own draw with the system font, which is
+// made for the system DPI; in a window at another DPI they get this copy of
+// it at the window's DPI instead. The tooltips likewise.
+HFONT gSystemFontForDpi;
+HFONT gTooltipFontAtSystemDpi;
+HFONT gTooltipFontForDpi;
 
-HWND MakeControl(DWORD exStyle, const char* className, const char* text, DWORD style, int x, int y, int width,
-                 int height, HWND parent, int id) {
-    return CreateWindowExA(exStyle, className, text, WS_CHILD | style, x, y, width, height, parent,
-                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), App().instance, nullptr);
+HWND MakeControl(DWORD exStyle, const char* className, const char* text, DWORD style, const Place& place, int dpi,
+                 HWND parent, int id) {
+    return CreateWindowExA(exStyle, className, text, WS_CHILD | style, ScalePixels(place.x, dpi),
+                           ScalePixels(place.y, dpi), ScalePixels(place.width, dpi), ScalePixels(place.height, dpi),
+                           parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), App().instance, nullptr);
 }
 
-void SetFont(HWND control, int slot) {
-    if (slot == kNoFont || !control) return;
-    HFONT font = App().fonts[slot];
-    if (font) SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+void PlaceControl(HWND control, const Place& place, int dpi) {
+    if (!control) return;
+    SetWindowPos(control, nullptr, ScalePixels(place.x, dpi), ScalePixels(place.y, dpi), ScalePixels(place.width, dpi),
+                 ScalePixels(place.height, dpi), SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void MakeFont(int slot) {
-    LOGFONTA description{};
-    description.lfHeight = -kFonts[slot].height;
-    description.lfWeight = kFonts[slot].weight;
-    description.lfCharSet = DEFAULT_CHARSET;
-    description.lfOutPrecision = OUT_DEFAULT_PRECIS;
-    description.lfClipPrecision = CLIP_DEFAULT_PRECIS;
-    description.lfQuality = DEFAULT_QUALITY;
-    description.lfPitchAndFamily = DEFAULT_PITCH | FF_SWISS;
-    lstrcpynA(description.lfFaceName, kFonts[slot].face, LF_FACESIZE);
-    App().fonts[slot] = CreateFontIndirectA(&description);
+void SetFont(HWND control, int slot, BOOL redraw = FALSE) {
+    if (!control) return;
+    HFONT font = slot == kNoFont ? gSystemFontForDpi : App().fonts[slot];
+    if (font || slot == kNoFont) SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), redraw);
+}
+
+void DeleteFont(HFONT& font) {
+    if (font) DeleteObject(font);
+    font = nullptr;
+}
+
+Place KeyCell(int k) {
+    int row = k / 6;
+    int column = k % 6;
+    int top = row < 2 ? 182 + 26 * row : 160 + 41 * row;
+    return {6 + 45 * column, top, 46, row < 2 ? 27 : 42};
 }
 
 void AddTool(HWND control, const char* text) {
@@ -159,23 +202,38 @@ void AddTool(HWND control, const char* text) {
     SendMessageA(app.tooltip, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
-void CreateToolbar(HWND window) {
+// Gives the toolbar the standard images in the size the DPI calls for: the
+// large ones once the small ones would be scaled to their size or more.
+void SetToolbarImages(int dpi) {
+    HWND toolbar = App().toolbar;
+    bool large = ScalePixels(kSmallImage, dpi) >= kLargeImage;
+    int size = large ? kLargeImage : kSmallImage;
+    // 32-bit colour: the standard images come with an alpha channel on some
+    // systems (Wine), and a 4-bit list would lose their mask to black.
+    HIMAGELIST images = ImageList_Create(size, size, ILC_COLOR32 | ILC_MASK, 13, 0);
+    SendMessageA(toolbar, TB_SETBITMAPSIZE, 0, MAKELPARAM(size, size));
+    SendMessageA(toolbar, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(images));
+    SendMessageA(toolbar, TB_LOADIMAGES, large ? IDB_STD_LARGE_COLOR : IDB_STD_SMALL_COLOR,
+                 reinterpret_cast<LPARAM>(HINST_COMMCTRL));
+    if (gToolbarImages) ImageList_Destroy(gToolbarImages);
+    gToolbarImages = images;
+}
+
+void CreateToolbar(HWND window, int dpi) {
     AppState& app = App();
     // CCS_NOPARENTALIGN keeps the bar where it is put instead of at the
     // window's top edge.
-    app.toolbar = MakeControl(0, TOOLBARCLASSNAMEA, nullptr,
-                              TBSTYLE_FLAT | TBSTYLE_TOOLTIPS | CCS_NOPARENTALIGN | CCS_NODIVIDER, 10, 0,
-                              CaptionHeight() + 205, 20, window, 0);
+    app.toolbar = CreateWindowExA(0, TOOLBARCLASSNAMEA, nullptr,
+                                  WS_CHILD | TBSTYLE_FLAT | TBSTYLE_TOOLTIPS | CCS_NOPARENTALIGN | CCS_NODIVIDER,
+                                  ScalePixels(kToolbarMade.x, dpi), ScalePixels(kToolbarMade.y, dpi),
+                                  CaptionHeightForDpi(dpi) + ScalePixels(kToolbarMade.width, dpi),
+                                  ScalePixels(kToolbarMade.height, dpi), window, nullptr, app.instance, nullptr);
     if (!app.toolbar) {
         MessageBoxA(window, "Could not create toolbar.", "Error", MB_OK | MB_ICONERROR);
         return;
     }
     SendMessageA(app.toolbar, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
-    // 32-bit colour: the standard images come with an alpha channel on some
-    // systems (Wine), and a 4-bit list would lose their mask to black.
-    gToolbarImages = ImageList_Create(16, 16, ILC_COLOR32 | ILC_MASK, 13, 0);
-    SendMessageA(app.toolbar, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(gToolbarImages));
-    SendMessageA(app.toolbar, TB_LOADIMAGES, IDB_STD_SMALL_COLOR, reinterpret_cast<LPARAM>(HINST_COMMCTRL));
+    SetToolbarImages(dpi);
     TBBUTTON buttons[13]{};
     for (int i = 0; i < 13; ++i) {
         const ToolbarButton& button = kToolbar[i];
@@ -210,17 +268,13 @@ HWND* KeptHandle(int id) {
     }
 }
 
-void CreateKeypad(HWND window) {
+void CreateKeypad(HWND window, int dpi) {
     for (int k = 0; k < 36; ++k) {
-        int row = k / 6;
-        int column = k % 6;
-        int top = row < 2 ? 182 + 26 * row : 160 + 41 * row;
-        int height = row < 2 ? 27 : 42;
         // Key "a..." stays pressed while inverse mode is on; the keypad sets
         // its check state itself.
         DWORD style = k == 0 ? (BS_CHECKBOX | BS_PUSHLIKE) : BS_PUSHBUTTON;
-        HWND key = MakeControl(0, "button", kKeypad[k].label, WS_VISIBLE | style, 6 + 45 * column, top, 46, height,
-                               window, IDC_KEY_FIRST + k);
+        HWND key = MakeControl(0, "button", kKeypad[k].label, WS_VISIBLE | style, KeyCell(k), dpi, window,
+                               IDC_KEY_FIRST + k);
         SetFont(key, kKeypad[k].font);
     }
     // The "=" key covers the last two cells.
@@ -232,11 +286,83 @@ void CreateKeypad(HWND window) {
 
 int CaptionHeight() { return GetSystemMetrics(SM_CYCAPTION); }
 
+SIZE MainWindowSize(int dpi, bool displayOnly) {
+    // The designed sizes are those of the whole window at 96 DPI; what is
+    // scaled is the client area they leave inside the frame at 96 DPI, and
+    // the frame at `dpi` goes round it, so the face inside scales exactly.
+    RECT designFrame = WindowFrameForDpi(kMainWindowStyle, kMainWindowExStyle, true, kDesignDpi);
+    RECT frame = WindowFrameForDpi(kMainWindowStyle, kMainWindowExStyle, true, dpi);
+    int designHeight = (displayOnly ? kDisplayOnlyHeight : kFullHeight) + CaptionHeightForDpi(kDesignDpi);
+    int clientWidth = kWindowWidth - designFrame.left - designFrame.right;
+    int clientHeight = designHeight - designFrame.top - designFrame.bottom;
+    return {ScalePixels(clientWidth, dpi) + frame.left + frame.right,
+            ScalePixels(clientHeight, dpi) + frame.top + frame.bottom};
+}
+
+LOGFONTA FontDescription(int slot, int dpi) {
+    LOGFONTA description{};
+    description.lfHeight = -ScalePixels(kFonts[slot].height, dpi);
+    description.lfWeight = kFonts[slot].weight;
+    description.lfCharSet = DEFAULT_CHARSET;
+    description.lfOutPrecision = OUT_DEFAULT_PRECIS;
+    description.lfClipPrecision = CLIP_DEFAULT_PRECIS;
+    description.lfQuality = DEFAULT_QUALITY;
+    description.lfPitchAndFamily = DEFAULT_PITCH | FF_SWISS;
+    lstrcpynA(description.lfFaceName, kFonts[slot].face, LF_FACESIZE);
+    return description;
+}
+
 const char* ToolbarTooltip(int command) {
     for (const ToolbarButton& button : kToolbar) {
         if (button.image >= 0 && button.command == command) return button.tip;
     }
     return nullptr;
+}
+
+namespace {
+
+// Makes the fonts of the font table, and the system font copies where they
+// are needed, for `dpi`; the fonts made for the previous DPI are deleted
+// once no control uses them (the caller gives the controls the new ones).
+void MakeFonts(int dpi, HFONT (&previous)[kFontSlotCount + 2]) {
+    AppState& app = App();
+    for (int slot = 0; slot < kFontSlotCount; ++slot) {
+        previous[slot] = app.fonts[slot];
+        LOGFONTA description = FontDescription(slot, dpi);
+        app.fonts[slot] = CreateFontIndirectA(&description);
+    }
+    previous[kFontSlotCount] = gSystemFontForDpi;
+    previous[kFontSlotCount + 1] = gTooltipFontForDpi;
+    gSystemFontForDpi = nullptr;
+    gTooltipFontForDpi = nullptr;
+    if (dpi != ScreenDpi()) {
+        gSystemFontForDpi = MakeFontForDpi(static_cast<HFONT>(GetStockObject(SYSTEM_FONT)), dpi);
+        gTooltipFontForDpi = MakeFontForDpi(gTooltipFontAtSystemDpi, dpi);
+    }
+}
+
+void GiveFonts(HWND window, BOOL redraw) {
+    AppState& app = App();
+    for (int k = 0; k < 36; ++k) SetFont(GetDlgItem(window, IDC_KEY_FIRST + k), kKeypad[k].font, redraw);
+    SetFont(GetDlgItem(window, IDC_EQUALS), kNoFont, redraw);
+    for (const StaticRow& entry : kDisplayStatics) SetFont(GetDlgItem(window, entry.id), entry.font, redraw);
+    SetFont(app.pastTasks, kInputFont, redraw);
+    SetFont(app.inputLine, kInputFont, redraw);
+    // The keys' tooltips and the toolbar's own.
+    HFONT tooltipFont = gTooltipFontForDpi ? gTooltipFontForDpi : gTooltipFontAtSystemDpi;
+    HWND toolbarTips = app.toolbar ? reinterpret_cast<HWND>(SendMessageA(app.toolbar, TB_GETTOOLTIPS, 0, 0)) : nullptr;
+    for (HWND tooltip : {app.tooltip, toolbarTips}) {
+        if (tooltip && tooltipFont) SendMessageA(tooltip, WM_SETFONT, reinterpret_cast<WPARAM>(tooltipFont), FALSE);
+    }
+}
+
+}  // namespace
+
+void MoveToolbarUnderDisplay() {
+    AppState& app = App();
+    if (!app.toolbar) return;
+    SetWindowPos(app.toolbar, nullptr, ScalePixels(kToolbarPlace.x, app.dpi), ScalePixels(kToolbarPlace.y, app.dpi),
+                 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void CreateMainControls(HWND window) {
@@ -245,46 +371,93 @@ void CreateMainControls(HWND window) {
     app.CurrentTask.bFunctionSeparator = 1;
     app.backgroundBrush = CreateSolidBrush(kBackground);
     if (PlatformMajorVersion() >= 6.0) app.iWindowGap = 10;
+    const int dpi = WindowDpi(window);
+    app.dpi = dpi;
 
     // The common controls must be ready before the toolbar is made.
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_BAR_CLASSES};
     InitCommonControlsEx(&controls);
-    CreateToolbar(window);
+    CreateToolbar(window, dpi);
 
     app.tooltip = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
                                   CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window, nullptr,
                                   app.instance, nullptr);
-    if (app.tooltip) SetWindowPos(app.tooltip, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    if (app.tooltip) {
+        SetWindowPos(app.tooltip, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        // A copy, since the tooltip may delete its own font when given another.
+        auto own = reinterpret_cast<HFONT>(SendMessageA(app.tooltip, WM_GETFONT, 0, 0));
+        gTooltipFontAtSystemDpi = MakeFontForDpi(own, ScreenDpi());
+    }
 
-    HWND panel = MakeControl(WS_EX_CLIENTEDGE, "static", "", WS_VISIBLE | WS_THICKFRAME, 0, 0, 283, 150, window, -1);
-    EnableWindow(panel, FALSE);
+    gPanel = MakeControl(WS_EX_CLIENTEDGE, "static", "", WS_VISIBLE | WS_THICKFRAME, kPanelPlace, dpi, window, -1);
+    EnableWindow(gPanel, FALSE);
 
-    for (int slot = 0; slot < kFontSlotCount; ++slot) MakeFont(slot);
-    CreateKeypad(window);
+    HFONT unused[kFontSlotCount + 2] = {};
+    MakeFonts(dpi, unused);
+    CreateKeypad(window, dpi);
     for (const KeyTip& tip : kKeyTips) AddTool(GetDlgItem(window, tip.id), tip.text);
-    MakeControl(0, "button", "=", WS_VISIBLE | BS_PUSHBUTTON, 186, 365, 91, 42, window, IDC_EQUALS);
+    MakeControl(0, "button", "=", WS_VISIBLE | BS_PUSHBUTTON, kEqualsPlace, dpi, window, IDC_EQUALS);
 
     for (const StaticRow& entry : kDisplayStatics) {
         HWND line = MakeControl(WS_EX_TRANSPARENT, "static", entry.text, (entry.visible ? WS_VISIBLE : 0) | entry.style,
-                                entry.x, entry.y, entry.width, entry.height, window, entry.id);
+                                entry.place(), dpi, window, entry.id);
         SetFont(line, entry.font);
         if (entry.tip) AddTool(line, entry.tip);
         if (HWND* kept = KeptHandle(entry.id)) *kept = line;
     }
+    WatchAnswerLine(app.previousAnswerLine);
+    WatchAnswerLine(app.currentAnswerLine);
 
-    app.pastTasks = MakeControl(0, "combobox", nullptr, WS_VISIBLE | CBS_DROPDOWNLIST | WS_VSCROLL, 7, 120, 270,
-                                222, window, IDC_PAST_TASKS);
+    app.pastTasks = MakeControl(0, "combobox", nullptr, WS_VISIBLE | CBS_DROPDOWNLIST | WS_VSCROLL, kPastTasksPlace,
+                                dpi, window, IDC_PAST_TASKS);
     SetFont(app.pastTasks, kInputFont);
     // The input line covers the list's selection field, leaving its arrow free.
-    app.inputLine = MakeControl(WS_EX_TRANSPARENT, "edit", "", WS_VISIBLE | ES_AUTOHSCROLL, 3, 3, 248, 18,
+    app.inputLine = MakeControl(WS_EX_TRANSPARENT, "edit", "", WS_VISIBLE | ES_AUTOHSCROLL, kInputPlace, dpi,
                                 app.pastTasks, IDC_INPUT_LINE);
     SetFont(app.inputLine, kInputFont);
     WatchInputKeys(app.inputLine);
-    app.copyBuffer = MakeControl(WS_EX_TRANSPARENT, "edit", "", ES_AUTOHSCROLL, 5, 5, 131, 18, window,
+    app.copyBuffer = MakeControl(WS_EX_TRANSPARENT, "edit", "", ES_AUTOHSCROLL, kCopyBufferPlace, dpi, window,
                                  IDC_COPY_BUFFER);
+    // Controls without a font of their own, and the tooltips, take a copy of
+    // the system font at this DPI when it is not the system DPI.
+    if (dpi != ScreenDpi()) GiveFonts(window, FALSE);
 
     BringWindowToTop(app.inputLine);
     SetFocus(app.inputLine);
+}
+
+void LayOutMainControls(HWND window, int dpi) {
+    AppState& app = App();
+    app.dpi = dpi;
+    HFONT previous[kFontSlotCount + 2] = {};
+    MakeFonts(dpi, previous);
+    GiveFonts(window, TRUE);
+    for (HFONT& font : previous) DeleteFont(font);
+
+    PlaceControl(gPanel, kPanelPlace, dpi);
+    for (int k = 0; k < 36; ++k) PlaceControl(GetDlgItem(window, IDC_KEY_FIRST + k), KeyCell(k), dpi);
+    PlaceControl(GetDlgItem(window, IDC_EQUALS), kEqualsPlace, dpi);
+    for (const StaticRow& entry : kDisplayStatics) PlaceControl(GetDlgItem(window, entry.id), entry.place(), dpi);
+    PlaceControl(app.pastTasks, kPastTasksPlace, dpi);
+    PlaceControl(app.inputLine, kInputPlace, dpi);
+    PlaceControl(app.copyBuffer, kCopyBufferPlace, dpi);
+    if (app.toolbar) {
+        SetToolbarImages(dpi);
+        SendMessageA(app.toolbar, TB_AUTOSIZE, 0, 0);
+        MoveToolbarUnderDisplay();
+    }
+    // The answers are measured again in their new font.
+    FitAnswerFont(app.previousAnswerLine);
+    FitAnswerFont(app.currentAnswerLine);
+    InvalidateRect(window, nullptr, TRUE);
+}
+
+RECT KeyRefreshRect(int cell, int dpi) {
+    int row = cell / 6;
+    int column = cell % 6;
+    int top = row < 2 ? 182 + 26 * row : 160 + 41 * row;
+    return {ScalePixels(6 + 45 * column, dpi), ScalePixels(top, dpi), ScalePixels(53 + 45 * column, dpi),
+            ScalePixels(top + 43, dpi)};
 }
 
 void DestroyBackgroundBrush() {
@@ -295,12 +468,14 @@ void DestroyBackgroundBrush() {
 
 void DestroyControlFonts() {
     AppState& app = App();
-    for (HFONT& font : app.fonts) {
-        if (font) DeleteObject(font);
-        font = nullptr;
-    }
+    for (HFONT& font : app.fonts) DeleteFont(font);
+    DeleteFont(gSystemFontForDpi);
+    DeleteFont(gTooltipFontForDpi);
+    DeleteFont(gTooltipFontAtSystemDpi);
+    DestroyAnswerFonts();
     if (gToolbarImages) ImageList_Destroy(gToolbarImages);
     gToolbarImages = nullptr;
+    gPanel = nullptr;
 }
 
 HBRUSH ColorControl(HDC dc, HWND control) {

@@ -6,12 +6,36 @@
 
 #include <windows.h>
 
+// The main window's style: caption, system menu and minimise box, no sizing
+// border; a static edge.
+inline constexpr DWORD kMainWindowStyle = WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+inline constexpr DWORD kMainWindowExStyle = WS_EX_STATICEDGE;
+
 // Builds all child controls of `window` in their creation order, with the
 // brush, fonts, toolbar, tooltips and keypad, and gives the input line the
 // focus. Sets CurrentTask's creation defaults and iWindowGap. Failures to make
 // a control or font are ignored; a toolbar that cannot be made is reported in
 // the message box "Could not create toolbar.".
 void CreateMainControls(HWND window);
+
+// Lays the face out again for a new DPI: every control's place and size, the
+// fonts (the answer lines fitted again to what they show), the toolbar's
+// images and place. The window's own size is the caller's.
+void LayOutMainControls(HWND window, int dpi);
+
+// Moves the toolbar to its place under the display.
+void MoveToolbarUnderDisplay();
+
+// Size of the whole main window at `dpi` in the full or display-only view:
+// at 96 DPI 288 wide and 439 (205) plus a caption high; at any DPI a client
+// area that is the one at 96 DPI scaled.
+SIZE MainWindowSize(int dpi, bool displayOnly);
+
+// The logical font of a font slot at `dpi`.
+LOGFONTA FontDescription(int slot, int dpi);
+
+// The rectangle that the key refresh of keypad cell `cell` repaints at `dpi`.
+RECT KeyRefreshRect(int cell, int dpi);
 
 // Release what CreateMainControls made: the brush when the main window is
 // destroyed, the fonts and toolbar images once its children are gone.

@@ -47,7 +47,7 @@ LRESULT DoViewHistory(const Command&) {
         app.bHistoryVisible = 0;
         return 0;
     }
-    ShowHistoryBeside(app.historyDialog, app.mainWindow, app.iWindowGap);
+    ShowHistoryBeside(app.historyDialog, app.mainWindow, app.iWindowGap, app.dpi);
     app.bHistoryVisible = 1;
     SetFocus(app.inputLine);
     return 0;
@@ -67,7 +67,7 @@ LRESULT DoSaveSettings(const Command&) {
 // that the dialog leaves in CurrentTask.
 LRESULT DoNumberFormat(const Command& command) {
     AppState& app = App();
-    RunNumberFormatDialog(app.instance, command.window, app.CurrentTask, app.iWindowGap);
+    RunNumberFormatDialog(app.instance, command.window, app.CurrentTask, app.iWindowGap, app.dpi);
     app.PreviousTask.iNumberMode = app.CurrentTask.iNumberMode;
     app.PreviousTask.iDecimals = app.CurrentTask.iDecimals;
     app.PreviousTask.bDigitGrouping = app.CurrentTask.bDigitGrouping;
@@ -173,6 +173,21 @@ LRESULT OnNotify(const NMHDR* header) {
     return 0;
 }
 
+// The window has moved to a screen of another DPI (or that screen's scaling
+// has changed): it takes the place and size the system suggests and lays its
+// face out again; a Task History dialog beside it follows its new size.
+LRESULT OnDpiChanged(HWND window, int dpi, const RECT& suggested) {
+    AppState& app = App();
+    // Sized first, so that the toolbar sizes itself to the new client area.
+    SetWindowPos(window, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    LayOutMainControls(window, dpi);
+    if (app.historyDialog && IsWindowVisible(app.historyDialog)) {
+        ShowHistoryBeside(app.historyDialog, window, app.iWindowGap, dpi);
+    }
+    return 0;
+}
+
 LRESULT OnSetFocus() {
     SetFocus(App().inputLine);
     return 0;
@@ -202,6 +217,8 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLOREDIT:
         return reinterpret_cast<LRESULT>(ColorControl(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam)));
+    case WM_DPICHANGED:
+        return OnDpiChanged(window, HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
     case WM_SETFOCUS:
         return OnSetFocus();
     case WM_CLOSE:

@@ -10,6 +10,7 @@ struct NumberFormatDialogData {
     HWND mainWindow;
     TaskRecord* task;
     int windowGap;
+    int dpi;
     // The four values as the dialog found them; Cancel puts them back.
     int32_t savedMode;
     int32_t savedAngleUnit;
@@ -50,7 +51,7 @@ void OnInit(HWND dialog, NumberFormatDialogData& data) {
     data.savedDecimals = task.iDecimals;
 
     // The same place the Task History dialog takes beside the main window.
-    ShowHistoryBeside(dialog, data.mainWindow, data.windowGap);
+    ShowHistoryBeside(dialog, data.mainWindow, data.windowGap, data.dpi);
     CheckRadioButton(dialog, IDC_FORMAT_AUTO, IDC_FORMAT_FIX, IDC_FORMAT_AUTO + data.savedMode);
     SendSetting(data, IDC_MODE_AUTO + data.savedMode);
     EnableDecimals(dialog, data.savedMode != kModeAutomatic);
@@ -150,8 +151,8 @@ INT_PTR CALLBACK NumberFormatDialogProc(HWND dialog, UINT message, WPARAM wParam
 
 }  // namespace
 
-INT_PTR RunNumberFormatDialog(HINSTANCE instance, HWND mainWindow, TaskRecord& task, int windowGap) {
-    NumberFormatDialogData data{mainWindow, &task, windowGap, 0, 0, 0, 0};
+INT_PTR RunNumberFormatDialog(HINSTANCE instance, HWND mainWindow, TaskRecord& task, int windowGap, int dpi) {
+    NumberFormatDialogData data{mainWindow, &task, windowGap, dpi, 0, 0, 0, 0};
     return DialogBoxParamA(instance, MAKEINTRESOURCEA(IDD_NUMBER_FORMAT), mainWindow, NumberFormatDialogProc,
                            reinterpret_cast<LPARAM>(&data));
 }

@@ -12,9 +12,10 @@
 
 #include "task_record.h"
 
-// Runs the dialog beside `mainWindow` (`windowGap` pixels away, on its left
-// when fewer than 288 pixels remain on the right of the screen) until OK,
+// Runs the dialog beside `mainWindow` (`windowGap` pixels away at 96 DPI, on
+// its left when less than the main window's width remains on the right of the
+// screen; sizes and gap scaled to `dpi`, the main window's) until OK,
 // Cancel, Escape or the close box. `task` is CurrentTask. Returns 1 for OK,
 // the values in force kept; 0 otherwise, with the mode, angle unit, decimal
 // places and digit grouping of the opening put back.
-INT_PTR RunNumberFormatDialog(HINSTANCE instance, HWND mainWindow, TaskRecord& task, int windowGap);
+INT_PTR RunNumberFormatDialog(HINSTANCE instance, HWND mainWindow, TaskRecord& task, int windowGap, int dpi);

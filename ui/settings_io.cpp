@@ -11,16 +11,15 @@
 
 namespace {
 
-constexpr int kWindowWidth = 288;
-constexpr int kDisplayOnlyHeight = 205;
-
 void ActOnViewNumber(HWND mainWindow, int number) {
     AppState& app = App();
     switch (number) {
-    case kViewDisplayOnly:
-        SetWindowPos(mainWindow, nullptr, 0, 0, kWindowWidth, kDisplayOnlyHeight + CaptionHeight(), SWP_NOMOVE);
+    case kViewDisplayOnly: {
+        SIZE size = MainWindowSize(app.dpi, true);
+        SetWindowPos(mainWindow, nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE);
         app.bDisplayOnly = 1;
         break;
+    }
     case kViewAlwaysOnTop:
         MakeTopmost(mainWindow, 0);
         app.bAlwaysOnTop = 1;

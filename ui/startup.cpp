@@ -10,13 +10,12 @@
 #include "layout.h"
 #include "main_window.h"
 #include "resource_ids.h"
+#include "screen_scale.h"
 #include "settings_io.h"
 
 namespace {
 
 constexpr char kClassName[] = "myWindowClass";
-constexpr int kWindowWidth = 288;
-constexpr int kFullHeight = 439;
 
 HistoryDialogData gHistoryDialogData;
 
@@ -69,15 +68,22 @@ bool StartZentrabel(HINSTANCE instance, int showCommand) {
         return false;
     }
 
-    int height = kFullHeight + CaptionHeight();
-    int left = GetSystemMetrics(SM_CXSCREEN) / 2 - kWindowWidth / 2;
-    int top = GetSystemMetrics(SM_CYSCREEN) / 2 - height / 2;
-    app.mainWindow =
-        CreateWindowExA(WS_EX_STATICEDGE, kClassName, "Zentrabel", WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, left, top,
-                        kWindowWidth, height, nullptr, nullptr, instance, nullptr);
+    // The window comes up in the middle of the primary screen, at its DPI.
+    SIZE size = MainWindowSize(ScreenDpi(), false);
+    int left = GetSystemMetrics(SM_CXSCREEN) / 2 - size.cx / 2;
+    int top = GetSystemMetrics(SM_CYSCREEN) / 2 - size.cy / 2;
+    app.mainWindow = CreateWindowExA(kMainWindowExStyle, kClassName, "Zentrabel", kMainWindowStyle, left, top, size.cx,
+                                     size.cy, nullptr, nullptr, instance, nullptr);
     if (!app.mainWindow) {
         ShowFailure("Window Creation Failed!");
         return false;
+    }
+    // The primary screen's scaling may have changed since the system DPI was
+    // fixed at logon; the face is laid out at the window's own DPI, and the
+    // window takes the size that goes with it.
+    if (app.dpi != ScreenDpi()) {
+        size = MainWindowSize(app.dpi, false);
+        SetWindowPos(app.mainWindow, nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
 
     gHistoryDialogData = HistoryDialogData{app.mainWindow, &app.bHistoryVisible};
@@ -91,7 +97,7 @@ bool StartZentrabel(HINSTANCE instance, int showCommand) {
 
     WriteBanner();
     ReadSettingsFile(app.mainWindow);
-    if (app.toolbar) SetWindowPos(app.toolbar, nullptr, 14, 154, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    MoveToolbarUnderDisplay();
     ShowWindow(app.mainWindow, showCommand);
     UpdateWindow(app.mainWindow);
     app.accelerators = LoadAcceleratorsA(instance, MAKEINTRESOURCEA(IDR_ACCELERATORS));

@@ -11,11 +11,6 @@
 
 namespace {
 
-constexpr int kWindowWidth = 288;
-constexpr int kFullHeight = 439;
-// The display and the toolbar under it; the keypad is cut off.
-constexpr int kDisplayOnlyHeight = 205;
-
 struct OwnedWindows {
     HWND owner;
     std::vector<HWND> windows;
@@ -72,8 +67,8 @@ void TakeOutOfTopmost(HWND window) {
 
 LRESULT DoDisplayOnly(const Command& command) {
     AppState& app = App();
-    int height = (app.bDisplayOnly ? kFullHeight : kDisplayOnlyHeight) + CaptionHeight();
-    SetWindowPos(command.window, nullptr, 0, 0, kWindowWidth, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SIZE size = MainWindowSize(app.dpi, !app.bDisplayOnly);
+    SetWindowPos(command.window, nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     app.bDisplayOnly = !app.bDisplayOnly;
     return 0;
 }

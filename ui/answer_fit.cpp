@@ -1,0 +1,124 @@
+#include "answer_fit.h"
+
+#include <commctrl.h>
+
+#include "app.h"
+#include "layout.h"
+
+namespace {
+
+// The longest text a display line holds (a task or an answer).
+constexpr int kLineCapacity = 637;
+// Below this character height text is no longer worth reading; an answer
+// that still does not fit is shown in it (cut) rather than smaller.
+constexpr int kSmallestHeight = 6;
+// The smaller answer fonts, by character height in pixels; made when first
+// needed and kept, since the same widest answers come back again and again.
+constexpr int kMaxHeight = 128;
+HFONT gSmallerFonts[kMaxHeight + 1];
+constexpr UINT_PTR kSubclassId = 1;
+// Texts are measured in a memory device context of the screen, made once:
+// cheaper than the line's own (under Wine a window's device context costs a
+// trip to the display server), with the same text widths.
+HDC gMeasuring;
+// The widest character of the answer font at the DPI it was made for, for
+// the texts so short that they fit without being measured.
+HFONT gWidestCharFont;
+int gWidestCharDpi;
+int gWidestChar;
+
+// A character count that fits the width in `font` whatever the characters.
+bool FitsUnmeasured(HFONT font, int length, int width) {
+    if (font != gWidestCharFont || App().dpi != gWidestCharDpi) {
+        TEXTMETRICA metrics{};
+        SelectObject(gMeasuring, font);
+        gWidestChar = GetTextMetricsA(gMeasuring, &metrics) ? metrics.tmMaxCharWidth : 0;
+        gWidestCharFont = font;
+        gWidestCharDpi = App().dpi;
+    }
+    return gWidestChar > 0 && length * gWidestChar <= width;
+}
+
+HFONT AnswerFont(int height, int designHeight) {
+    if (height >= designHeight || height > kMaxHeight) return App().fonts[kAnswerFont];
+    if (!gSmallerFonts[height]) {
+        LOGFONTA description = FontDescription(kAnswerFont, App().dpi);
+        description.lfHeight = -height;
+        gSmallerFonts[height] = CreateFontIndirectA(&description);
+    }
+    return gSmallerFonts[height];
+}
+
+int TextWidth(HDC dc, HFONT font, const char* text, int length) {
+    SelectObject(dc, font);
+    SIZE size{};
+    GetTextExtentPoint32A(dc, text, length, &size);
+    return size.cx;
+}
+
+// The answer font when `text` fits the line in it, otherwise the highest
+// smaller one in which it does.
+HFONT FontFor(HWND line, const char* text) {
+    HFONT designed = App().fonts[kAnswerFont];
+    int length = lstrlenA(text);
+    if (!designed || length == 0) return designed;
+    if (!gMeasuring) gMeasuring = CreateCompatibleDC(nullptr);
+    if (!gMeasuring) return designed;
+    RECT client{};
+    GetClientRect(line, &client);
+    HFONT chosen = designed;
+    bool fits = FitsUnmeasured(designed, length, client.right) ||
+                TextWidth(gMeasuring, designed, text, length) <= client.right;
+    if (!fits) {
+        int designHeight = -FontDescription(kAnswerFont, App().dpi).lfHeight;
+        for (int height = designHeight - 1; height >= kSmallestHeight; --height) {
+            HFONT smaller = AnswerFont(height, designHeight);
+            if (!smaller) break;
+            chosen = smaller;
+            if (TextWidth(gMeasuring, smaller, text, length) <= client.right) break;
+        }
+    }
+    // No font of the window stays selected, so that each can be deleted.
+    SelectObject(gMeasuring, GetStockObject(SYSTEM_FONT));
+    return chosen;
+}
+
+void SetFontFor(HWND line, const char* text, BOOL redraw) {
+    HFONT font = FontFor(line, text);
+    if (font && reinterpret_cast<HFONT>(SendMessageA(line, WM_GETFONT, 0, 0)) != font) {
+        SendMessageA(line, WM_SETFONT, reinterpret_cast<WPARAM>(font), redraw);
+    }
+}
+
+LRESULT CALLBACK AnswerLineProc(HWND line, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR) {
+    if (message == WM_NCDESTROY) RemoveWindowSubclass(line, AnswerLineProc, kSubclassId);
+    LRESULT result = DefSubclassProc(line, message, wParam, lParam);
+    // The text is read back from the line rather than taken from the message,
+    // which a subclass may see in either character set. Both the new text and
+    // the new font only invalidate the line, so it is drawn once.
+    if (message == WM_SETTEXT) FitAnswerFont(line);
+    return result;
+}
+
+}  // namespace
+
+void WatchAnswerLine(HWND line) {
+    if (line) SetWindowSubclass(line, AnswerLineProc, kSubclassId, 0);
+}
+
+void FitAnswerFont(HWND line) {
+    if (!line) return;
+    char text[kLineCapacity + 1] = "";
+    GetWindowTextA(line, text, sizeof text);
+    SetFontFor(line, text, TRUE);
+}
+
+void DestroyAnswerFonts() {
+    if (gMeasuring) DeleteDC(gMeasuring);
+    gMeasuring = nullptr;
+    gWidestCharFont = nullptr;
+    for (HFONT& font : gSmallerFonts) {
+        if (font) DeleteObject(font);
+        font = nullptr;
+    }
+}
