@@ -184,7 +184,7 @@ start_pdf_printer() {
   if ! lpstat -v PDF >/dev/null 2>&1; then
     "${as_root[@]}" lpadmin -p PDF -E -v cups-pdf:/ -m lsb/usr/cups-pdf/CUPS-PDF_opt.ppd 2>/dev/null
   fi
-  if ! lpstat -d 2>/dev/null | grep -q 'system default destination'; then
+  if ! lpstat -d 2>/dev/null | grep -q '^system default destination:'; then
     "${as_root[@]}" lpadmin -d PDF
   fi
   local default
