@@ -92,7 +92,12 @@ int Sanitize(char* text, size_t capacity, uint16_t* sourceOf) {
         if (c == '=') break;  // everything from the first "=" on is a comment
 
         if (IsDigit(c)) {
+            // A run of digits is copied as it stands, within the same bound.
             put(c);
+            while (IsDigit(text[i + 1]) && n <= kSanitizeLimit) {
+                ++i;
+                put(text[i]);
+            }
         } else if (IsLetter(c)) {
             if ((c == 'e' || c == 'E') && IsDigit(previous) && (IsDigit(text[i + 1]) || nextIs('-') || nextIs('+'))) {
                 put('e');  // an exponent; its "+" is dropped
@@ -253,6 +258,10 @@ int NormalizeSigns(const char* task, char* maths) {
             // Implicit multiplication before a function: 2sin30 is 2*sin30.
             if (IsDigit(out[n - 1])) out[n++] = '*';
             out[n++] = ':';
+        } else if (IsDigit(c)) {
+            // A run of digits is copied as it stands, within the same bound.
+            out[n++] = c;
+            while (IsDigit(source[i + 1]) && n <= kMathsCapacity) out[n++] = source[++i];
         } else if (c != '-') {
             out[n++] = c;
         } else if (out[n - 1] == 'e') {

@@ -89,29 +89,46 @@ int FinalPrecision(double value) {
     return (f < 1e-8 || 1 - f < 1e-8) ? 9 : 15;
 }
 
+// The digits of the final text when they are known without writing it: the
+// 16 significant digits of the value, rounded to the precision chosen from
+// them. False when the value is not finite or lies too near a rounding
+// midpoint to decide without the full conversion.
+bool FinalDigits(double value, DecimalDigits& shown, int& precision) {
+    DecimalDigits sixteen;
+    if (!std::isfinite(value) || !RoundedDigits(value, 16, sixteen)) return false;
+    // The 7th to 15th decimals are the 8th to 16th significant digits;
+    // dividing by an exact power of ten reads them as atof does.
+    uint64_t tail = 0;
+    for (int i = 7; i < 16; ++i)
+        tail = tail * 10 + static_cast<uint64_t>(i < sixteen.count ? sixteen.digits[i] - '0' : 0);
+    const double f = static_cast<double>(tail) / 1e9;
+    precision = (f < 1e-8 || 1 - f < 1e-8) ? 9 : 15;
+    return RoundDigits(sixteen, precision, shown);
+}
+
 int RenderFinal(double value, char* out, size_t capacity) {
     if (!std::isfinite(value)) return kStatusIndeterminate;
     char text[kShortNumberSize];
-    DecimalDigits sixteen;
     DecimalDigits shown;
-    if (RoundedDigits(value, 16, sixteen)) {
-        // The 7th to 15th decimals are the 8th to 16th significant digits;
-        // dividing by an exact power of ten reads them as atof does.
-        uint64_t tail = 0;
-        for (int i = 7; i < 16; ++i)
-            tail = tail * 10 + static_cast<uint64_t>(i < sixteen.count ? sixteen.digits[i] - '0' : 0);
-        const double f = static_cast<double>(tail) / 1e9;
-        const int precision = (f < 1e-8 || 1 - f < 1e-8) ? 9 : 15;
-        if (RoundDigits(sixteen, precision, shown)) {
-            LayoutGeneral(shown, precision, text, sizeof text - 1);
-        } else {
-            WriteGeneral(value, precision, text, sizeof text - 1);
-        }
+    int precision = 0;
+    if (FinalDigits(value, shown, precision)) {
+        LayoutGeneral(shown, precision, text, sizeof text - 1);
     } else {
-        WriteGeneral(value, FinalPrecision(value), text, sizeof text - 1);
+        WriteGeneral(value, precision ? precision : FinalPrecision(value), text, sizeof text - 1);
     }
     RemoveFirstPlus(text);
     return CopyText(out, capacity, text) ? 0 : kStatusTooLong;
+}
+
+// The value atof reads from the final text of `value`, which must be finite.
+double FinalValue(double value) {
+    DecimalDigits shown;
+    int precision = 0;
+    double readBack = 0;
+    if (FinalDigits(value, shown, precision) && DigitsValue(shown, readBack)) return readBack;
+    char text[kShortNumberSize];
+    RenderFinal(value, text, sizeof text - 1);
+    return ReadNumber(text);
 }
 
 // Replaces text[from, to) of a working text of `length` characters by
@@ -249,35 +266,17 @@ struct Operand {
     bool known;
 };
 
-// A bracket-free text of plain numbers, with no operator at its start, no
-// function mark and no factorial, reduced on its list of operands instead of
-// the text itself. Each operation takes the same operands in the same order
-// as ReduceFlat and leaves the value that its pasted "%.15g" text would read
-// back as, so the results are the same to the bit; only the rewriting and
-// searching of the text is saved.
-int ReduceOperands(const char* work, size_t length, unsigned levels, double& last) {
-    // Operators may stand side by side: one operand more than the text has
-    // characters at the most.
-    constexpr size_t kMaxOperands = kExpressionLimit + 1;
-    Operand operands[kMaxOperands];
-    char ops[kMaxOperands];
-    size_t opCount = 0;
-    uint16_t start = 0;
-    for (size_t p = 0; p < length; ++p) {
-        if (!IsOperator(work[p])) continue;
-        operands[opCount] = {0, start, static_cast<uint16_t>(p), false};
-        ops[opCount++] = work[p];
-        start = static_cast<uint16_t>(p + 1);
-    }
-    operands[opCount] = {0, start, static_cast<uint16_t>(length), false};
+// Operators may stand side by side: one operand more than a text has
+// characters at the most.
+constexpr size_t kMaxOperands = kExpressionLimit + 1;
 
-    auto valueOf = [work](Operand& operand) {
-        if (operand.known) return 0;
-        if (MissingOperand(work + operand.begin, work + operand.end)) return kStatusSyntax;
-        operand.value = ReadNumber(work + operand.begin, work + operand.end);
-        operand.known = true;
-        return 0;
-    };
+// Reduces operands[0..opCount] joined by ops[0..opCount), level by level,
+// left to right within a level, as ReduceFlat reduces the text: each result
+// is the value its pasted "%.15g" text would read back as. `valueOf` reads an
+// operand that is not known yet, only when an operation takes it, so that
+// the first failure is the one the text meets first.
+template <class ValueOf>
+int ReduceLevels(Operand* operands, char* ops, size_t opCount, unsigned levels, ValueOf valueOf, double& last) {
     for (int level = 0; kLevels[level]; ++level) {
         if (!(levels & (1u << level))) continue;
         const char op = kLevels[level];
@@ -309,6 +308,129 @@ int ReduceOperands(const char* work, size_t length, unsigned levels, double& las
         opCount = kept;
     }
     return 0;
+}
+
+// A bracket-free text of plain numbers, with no operator at its start, no
+// function mark and no factorial, reduced on its list of operands instead of
+// the text itself. Each operation takes the same operands in the same order
+// as ReduceFlat and leaves the value that its pasted "%.15g" text would read
+// back as, so the results are the same to the bit; only the rewriting and
+// searching of the text is saved.
+int ReduceOperands(const char* work, size_t length, unsigned levels, double& last) {
+    Operand operands[kMaxOperands];
+    char ops[kMaxOperands];
+    size_t opCount = 0;
+    uint16_t start = 0;
+    for (size_t p = 0; p < length; ++p) {
+        if (!IsOperator(work[p])) continue;
+        operands[opCount] = {0, start, static_cast<uint16_t>(p), false};
+        ops[opCount++] = work[p];
+        start = static_cast<uint16_t>(p + 1);
+    }
+    operands[opCount] = {0, start, static_cast<uint16_t>(length), false};
+
+    auto valueOf = [work](Operand& operand) {
+        if (operand.known) return 0;
+        if (MissingOperand(work + operand.begin, work + operand.end)) return kStatusSyntax;
+        operand.value = ReadNumber(work + operand.begin, work + operand.end);
+        operand.known = true;
+        return 0;
+    };
+    return ReduceLevels(operands, ops, opCount, levels, valueOf, last);
+}
+
+// The characters of a plain number operand: digits, point, exponent, sign.
+struct NumberCharacters {
+    bool is[256] = {};
+    constexpr NumberCharacters() {
+        for (char c = '0'; c <= '9'; ++c) is[static_cast<unsigned char>(c)] = true;
+        is[static_cast<unsigned char>('.')] = is[static_cast<unsigned char>('e')] = is[static_cast<unsigned char>('-')] = true;
+    }
+};
+constexpr NumberCharacters kNumberCharacters;
+inline bool IsNumberCharacter(char c) { return kNumberCharacters.is[static_cast<unsigned char>(c)]; }
+
+// The longest final text of a bracket ("-1.23456789012345e-300") less the
+// shortest bracket it replaces ("(1)"): how much longer the working text of
+// the text reading can grow for each bracket pair.
+constexpr size_t kBracketGrowth = 22 - 3;
+
+// The whole expression in one pass when it holds only plain numbers,
+// operators and brackets in their usual places: each bracket is reduced on
+// its operands when it closes, and its result enters the enclosing bracket
+// as the value its final text reads back as, which is what the text reading
+// pastes and reads again. True with the value of the outermost level; false,
+// having decided nothing, for anything else — a character of another kind, a
+// number touching a bracket, a missing operand, an error of any sort, a text
+// that could grow beyond the limit — which the text reading then takes.
+bool ReducePlainExpression(const char* text, size_t length, double& value) {
+    size_t brackets = 0;
+    Operand operands[kMaxOperands];
+    char ops[kMaxOperands];
+    // Per open bracket: where its operands start and the levels it holds.
+    struct Level {
+        size_t first;
+        unsigned levels;
+    };
+    Level open[kExpressionLimit / 2 + 1];
+    size_t depth = 0;
+    Level current{0, 0};
+    size_t count = 0;  // operands so far; ops[count - 1] joins the last two
+    auto known = [](Operand&) { return 0; };
+
+    size_t i = 0;
+    while (true) {
+        // An operand: brackets opening, then a number or a closed bracket.
+        while (i < length && text[i] == '(') {
+            if (length + ++brackets * kBracketGrowth > kExpressionLimit) return false;
+            open[depth++] = current;
+            current = {count, 0};
+            ++i;
+        }
+        // The operand is everything up to the next character of another
+        // kind; usually all of it is one number.
+        double number = 0;
+        const char* stop = nullptr;
+        if (ReadWholeNumber(text + i, text + length, number, stop) &&
+            (stop == text + length || !IsNumberCharacter(*stop))) {
+            i = static_cast<size_t>(stop - text);
+        } else {
+            const size_t begin = i;
+            while (i < length && IsNumberCharacter(text[i])) ++i;
+            if (MissingOperand(text + begin, text + i)) return false;
+            number = ReadNumber(text + begin, text + i);
+        }
+        operands[count++] = {number, 0, 0, true};
+        // Closing brackets, each ending a level.
+        while (i < length && text[i] == ')') {
+            if (depth == 0) return false;
+            double result = 0;
+            const size_t first = current.first;
+            if (count - first > 1) {
+                if (ReduceLevels(operands + first, ops + first, count - first - 1, current.levels, known, result))
+                    return false;
+            } else {
+                result = operands[first].value;
+                if (!std::isfinite(result)) return false;
+            }
+            operands[first] = {FinalValue(result), 0, 0, true};
+            count = first + 1;
+            current = open[--depth];
+            ++i;
+        }
+        if (i == length) break;
+        // Then an operator, and another operand.
+        const unsigned bit = OperatorBit(text[i]);
+        if (!bit) return false;
+        ops[count - 1] = text[i++];
+        current.levels |= bit;
+    }
+    if (depth != 0) return false;
+    if (count == 1) {
+        value = operands[0].value;
+        return true;
+    }
+    return ReduceLevels(operands, ops, count - 1, current.levels, known, value) == 0;
 }
 
 // Whether a bracket-free text can be reduced on its operands.
@@ -359,6 +481,14 @@ namespace {
 
 int Evaluate(const char* expression, char* destination, size_t capacity, int angleUnit, bool operandsAllowed) {
     if (TextLength(expression, kExpressionLimit + 1) > kExpressionLimit) return kStatusTooLong;
+    if (operandsAllowed) {
+        double value = 0;
+        if (ReducePlainExpression(expression, std::strlen(expression), value)) {
+            char text[kShortNumberSize];
+            if (int status = RenderFinal(value, text, sizeof text - 1)) return status;
+            return CopyText(destination, capacity, text) ? 0 : kStatusTooLong;
+        }
+    }
     char work[kWorkCapacity + 1];
     CopyText(work, expression);
 

@@ -63,35 +63,38 @@ constexpr double kPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7
 // The common short number without a sign: at most 15 significant digits and
 // a small decimal exponent. Then the digits and the power of ten are both
 // exact doubles and one multiplication or division rounds correctly, which
-// is all a full conversion would do. False for anything else.
-bool ReadShortNumber(const char* p, const char* end, double& value) {
+// is all a full conversion would do. False for anything else; otherwise
+// `stop` is where the number ends. Without `exponentPlus` a "+" after the
+// exponent's "e" ends the number there.
+bool ReadShortNumber(const char* p, const char* end, double& value, const char*& stop, bool exponentPlus = true) {
     uint64_t mantissa = 0;
-    int significant = 0;
     int scale = 0;
-    int digits = 0;
-    bool point = false;
-    for (; p < end; ++p) {
-        const char c = *p;
-        if (c == '.' && !point) {
-            point = true;
-            continue;
+    const char* const start = p;
+    // Zeros before the first significant digit count for nothing.
+    while (p < end && *p == '0') ++p;
+    const char* significantStart = p;
+    while (p < end && IsDigit(*p)) mantissa = mantissa * 10 + static_cast<uint64_t>(*p++ - '0');
+    ptrdiff_t significant = p - significantStart;
+    bool anyDigits = p > start;
+    if (p < end && *p == '.') {
+        const char* const fraction = ++p;
+        if (mantissa == 0) {
+            while (p < end && *p == '0') ++p;
         }
-        if (!IsDigit(c)) break;
-        ++digits;
-        if (mantissa == 0 && c == '0') {
-            if (point) --scale;
-            continue;
-        }
-        if (++significant > 15) return false;
-        mantissa = mantissa * 10 + static_cast<uint64_t>(c - '0');
-        if (point) --scale;
+        significantStart = p;
+        while (p < end && IsDigit(*p)) mantissa = mantissa * 10 + static_cast<uint64_t>(*p++ - '0');
+        significant += p - significantStart;
+        scale = -static_cast<int>(p - fraction);
+        anyDigits = anyDigits || p > fraction;
     }
-    if (digits == 0) return false;  // no number, or a lone point: the long way decides
+    // Past 15 digits the mantissa may have wrapped; it is not used then.
+    if (significant > 15) return false;
+    if (!anyDigits) return false;  // no number, or a lone point: the long way decides
     if (p < end && (*p == 'e' || *p == 'E')) {
         // An exponent counts only with digits after its optional sign.
         const char* q = p + 1;
         bool negative = false;
-        if (q < end && (*q == '+' || *q == '-')) negative = *q++ == '-';
+        if (q < end && ((*q == '+' && exponentPlus) || *q == '-')) negative = *q++ == '-';
         if (q < end && IsDigit(*q)) {
             int exponent = 0;
             for (; q < end && IsDigit(*q); ++q) {
@@ -99,8 +102,10 @@ bool ReadShortNumber(const char* p, const char* end, double& value) {
                 if (exponent > 400) return false;
             }
             scale += negative ? -exponent : exponent;
+            p = q;
         }
     }
+    stop = p;
     if (mantissa == 0) {
         value = 0;
         return true;
@@ -282,22 +287,26 @@ bool ParseDigits(const char* text, DecimalDigits& out) {
     if (out.negative) ++p;
     out.count = 0;
     out.significand = 0;
-    int leading = 0;   // digits before the point
-    int zeros = 0;     // zeros after the point before the first significant digit
-    bool point = false;
-    for (; IsDigit(*p) || (*p == '.' && !point); ++p) {
-        if (*p == '.') {
-            point = true;
-            continue;
-        }
-        if (out.count == 0 && *p == '0') {
-            if (point) ++zeros;
-            continue;
-        }
+    int leading = 0;  // digits before the point
+    int zeros = 0;    // zeros after the point before the first significant digit
+    auto take = [&out](char c) {
         if (out.count == 16) return false;
-        out.digits[out.count++] = *p;
-        out.significand = out.significand * 10 + static_cast<uint64_t>(*p - '0');
-        if (!point) ++leading;
+        out.digits[out.count++] = c;
+        out.significand = out.significand * 10 + static_cast<uint64_t>(c - '0');
+        return true;
+    };
+    while (*p == '0') ++p;
+    for (; IsDigit(*p); ++p, ++leading) {
+        if (!take(*p)) return false;
+    }
+    if (*p == '.') {
+        ++p;
+        if (out.count == 0) {
+            for (; *p == '0'; ++p) ++zeros;
+        }
+        for (; IsDigit(*p); ++p) {
+            if (!take(*p)) return false;
+        }
     }
     int exponent = 0;
     if (*p == 'e' || *p == 'E') {
@@ -426,7 +435,8 @@ double ReadNumber(const char* begin, const char* end) {
         ++p;
     }
     double value = 0.0;
-    if (ReadShortNumber(p, end, value)) return negative ? -value : value;
+    const char* stop = nullptr;
+    if (ReadShortNumber(p, end, value, stop)) return negative ? -value : value;
 
     const size_t n = ScanNumber(begin, end);
     if (n == 0) return 0.0;
@@ -453,6 +463,15 @@ double ReadNumber(const char* begin, const char* end) {
 }
 
 double ReadNumber(const char* text) { return ReadNumber(text, text + std::strlen(text)); }
+
+bool ReadWholeNumber(const char* begin, const char* end, double& value, const char*& stop) {
+    const char* p = begin;
+    const bool negative = p < end && *p == '-';
+    if (negative) ++p;
+    if (!ReadShortNumber(p, end, value, stop, false)) return false;
+    if (negative) value = -value;
+    return true;
+}
 
 int ReadInteger(const char* text) {
     while (*text == ' ' || (*text >= '\t' && *text <= '\r')) ++text;

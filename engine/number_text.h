@@ -67,6 +67,14 @@ double ReadNumber(const char* begin, const char* end);
 // atof of a NUL-terminated text.
 double ReadNumber(const char* text);
 
+// The common case of ReadNumber, for readers that find the end of a number
+// as they go: a number at `begin` with an optional "-", at most 15
+// significant digits and a small exponent whose sign, if any, is "-" (a "+"
+// ends the number before its "e"). True with its value and `stop` where it
+// ends (ReadNumber(begin, stop) is that value); false, deciding nothing, for
+// any other text.
+bool ReadWholeNumber(const char* begin, const char* end, double& value, const char*& stop);
+
 // atoi of a NUL-terminated text: optional sign, then digits; values beyond the
 // 32-bit range are clamped to it instead of overflowing.
 int ReadInteger(const char* text);

@@ -13,12 +13,14 @@
 #include "task_record.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    char input[kExpressionLimit + 1];
     char fast[kExpressionLimit + 1];
     char slow[kExpressionLimit + 1];
     const size_t length = size < kExpressionLimit ? size : kExpressionLimit;
-    std::memcpy(fast, data, length);
-    fast[length] = 0;
-    std::memcpy(slow, fast, length + 1);
+    std::memcpy(input, data, length);
+    input[length] = 0;
+    std::memcpy(fast, input, length + 1);
+    std::memcpy(slow, input, length + 1);
     // ran and rand draw from the generator: both readings start from one seed.
     SeedRandom(7);
     const int fastStatus = EvaluateFlat(fast, kExpressionLimit, 0);
@@ -30,9 +32,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     char fastResult[kResultCapacity + 1] = "";
     char slowResult[kResultCapacity + 1] = "";
     SeedRandom(7);
-    const int fastWhole = EvaluateExpression(fast, fastResult, kResultCapacity, 0);
+    const int fastWhole = EvaluateExpression(input, fastResult, kResultCapacity, 0);
     SeedRandom(7);
-    const int slowWhole = EvaluateExpressionOnText(fast, slowResult, kResultCapacity, 0);
+    const int slowWhole = EvaluateExpressionOnText(input, slowResult, kResultCapacity, 0);
     if (fastWhole != slowWhole || std::strcmp(fastResult, slowResult) != 0)
         fuzz::Broken("expression: operands and text disagree: " + std::to_string(fastWhole) + " " + fastResult +
                      " / " + std::to_string(slowWhole) + " " + slowResult);

@@ -81,10 +81,34 @@ std::string RandomExpression(std::mt19937& random) {
     return text;
 }
 
+// Well-formed nestings as the sign rewriting leaves them: numbers and
+// brackets joined by operators, some brackets negated ("-1*("), results of
+// every sign and size, deep and long enough to reach the length limit.
+void AppendNested(std::mt19937& random, std::string& text, int depth) {
+    static const char kOperators[] = "^_/*+";
+    const int count = 1 + static_cast<int>(random() % 4);
+    for (int i = 0; i < count; ++i) {
+        if (i) text += kOperators[random() % 5];
+        if (depth < 6 && random() % 3 == 0) {
+            if (random() % 4 == 0) text += "-1*";
+            text += '(';
+            AppendNested(random, text, depth + 1);
+            text += ')';
+        } else {
+            text += RandomFlat(random).substr(0, 1 + random() % 12);
+        }
+    }
+}
+
 TEST(FlatOperands, BracketsAgreeWithTheTextToTheBit) {
     std::mt19937 random(4321);
-    for (int round = 0; round < 200000; ++round) {
-        const std::string expression = RandomExpression(random);
+    for (int round = 0; round < 300000; ++round) {
+        std::string expression;
+        if (round % 3 == 0) {
+            AppendNested(random, expression, 0);
+        } else {
+            expression = RandomExpression(random);
+        }
         if (expression.size() > kExpressionLimit) continue;
         char fast[kResultCapacity + 1] = "unchanged";
         char slow[kResultCapacity + 1] = "unchanged";
