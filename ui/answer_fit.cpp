@@ -21,17 +21,27 @@ constexpr UINT_PTR kSubclassId = 1;
 // cheaper than the line's own (under Wine a window's device context costs a
 // trip to the display server), with the same text widths.
 HDC gMeasuring;
+// The font selected into gMeasuring (none: the DC's own). Selecting a font
+// costs about a millisecond under Wine, so the last one stays selected from
+// one measurement to the next and is let go only before fonts are deleted.
+HFONT gMeasuringFont;
 // The widest character of the answer font at the DPI it was made for, for
 // the texts so short that they fit without being measured.
 HFONT gWidestCharFont;
 int gWidestCharDpi;
 int gWidestChar;
 
+void SelectMeasuringFont(HFONT font) {
+    if (font == gMeasuringFont) return;
+    SelectObject(gMeasuring, font);
+    gMeasuringFont = font;
+}
+
 // A character count that fits the width in `font` whatever the characters.
 bool FitsUnmeasured(HFONT font, int length, int width) {
     if (font != gWidestCharFont || App().dpi != gWidestCharDpi) {
         TEXTMETRICA metrics{};
-        SelectObject(gMeasuring, font);
+        SelectMeasuringFont(font);
         gWidestChar = GetTextMetricsA(gMeasuring, &metrics) ? metrics.tmMaxCharWidth : 0;
         gWidestCharFont = font;
         gWidestCharDpi = App().dpi;
@@ -49,10 +59,10 @@ HFONT AnswerFont(int height, int designHeight) {
     return gSmallerFonts[height];
 }
 
-int TextWidth(HDC dc, HFONT font, const char* text, int length) {
-    SelectObject(dc, font);
+int TextWidth(HFONT font, const char* text, int length) {
+    SelectMeasuringFont(font);
     SIZE size{};
-    GetTextExtentPoint32A(dc, text, length, &size);
+    GetTextExtentPoint32A(gMeasuring, text, length, &size);
     return size.cx;
 }
 
@@ -68,18 +78,16 @@ HFONT FontFor(HWND line, const char* text) {
     GetClientRect(line, &client);
     HFONT chosen = designed;
     bool fits = FitsUnmeasured(designed, length, client.right) ||
-                TextWidth(gMeasuring, designed, text, length) <= client.right;
+                TextWidth(designed, text, length) <= client.right;
     if (!fits) {
         int designHeight = -FontDescription(kAnswerFont, App().dpi).lfHeight;
         for (int height = designHeight - 1; height >= kSmallestHeight; --height) {
             HFONT smaller = AnswerFont(height, designHeight);
             if (!smaller) break;
             chosen = smaller;
-            if (TextWidth(gMeasuring, smaller, text, length) <= client.right) break;
+            if (TextWidth(smaller, text, length) <= client.right) break;
         }
     }
-    // No font of the window stays selected, so that each can be deleted.
-    SelectObject(gMeasuring, GetStockObject(SYSTEM_FONT));
     return chosen;
 }
 
@@ -113,7 +121,13 @@ void FitAnswerFont(HWND line) {
     SetFontFor(line, text, TRUE);
 }
 
+void ReleaseMeasuringFont() {
+    if (gMeasuring && gMeasuringFont) SelectObject(gMeasuring, GetStockObject(SYSTEM_FONT));
+    gMeasuringFont = nullptr;
+}
+
 void DestroyAnswerFonts() {
+    ReleaseMeasuringFont();
     if (gMeasuring) DeleteDC(gMeasuring);
     gMeasuring = nullptr;
     gWidestCharFont = nullptr;

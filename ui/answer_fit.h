@@ -15,6 +15,10 @@ void WatchAnswerLine(HWND line);
 // Chooses the line's font again for the text it holds (after a DPI change).
 void FitAnswerFont(HWND line);
 
+// Lets go of the font the answers were last measured in; called before any
+// font of the window is deleted.
+void ReleaseMeasuringFont();
+
 // Deletes the smaller answer fonts made so far; the answer font itself is the
 // layout's. Only once the answer lines are gone.
 void DestroyAnswerFonts();

@@ -432,6 +432,7 @@ void LayOutMainControls(HWND window, int dpi) {
     HFONT previous[kFontSlotCount + 2] = {};
     MakeFonts(dpi, previous);
     GiveFonts(window, TRUE);
+    ReleaseMeasuringFont();
     for (HFONT& font : previous) DeleteFont(font);
 
     PlaceControl(gPanel, kPanelPlace, dpi);
@@ -468,6 +469,7 @@ void DestroyBackgroundBrush() {
 
 void DestroyControlFonts() {
     AppState& app = App();
+    ReleaseMeasuringFont();
     for (HFONT& font : app.fonts) DeleteFont(font);
     DeleteFont(gSystemFontForDpi);
     DeleteFont(gTooltipFontForDpi);
