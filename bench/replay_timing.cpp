@@ -9,7 +9,7 @@
 #include <string>
 
 #include "app.h"
-#include "history_files.h"
+#include "history_file_commands.h"
 #include "resource_ids.h"
 #include "startup.h"
 #include "window_timing.h"

@@ -3,9 +3,7 @@
 #include <shellapi.h>
 
 #include "build_config.h"
-#include "layout.h"
 #include "resource_ids.h"
-#include "screen_scale.h"
 
 namespace {
 
@@ -83,15 +81,4 @@ INT_PTR CALLBACK HistoryDialogProc(HWND dialog, UINT message, WPARAM wParam, LPA
 HWND CreateHistoryDialog(HINSTANCE instance, HWND owner, HistoryDialogData* data) {
     return CreateDialogParamA(instance, MAKEINTRESOURCEA(IDD_HISTORY), owner, HistoryDialogProc,
                               reinterpret_cast<LPARAM>(data));
-}
-
-void ShowHistoryBeside(HWND dialog, HWND mainWindow, int gap, int dpi) {
-    RECT main{};
-    GetWindowRect(mainWindow, &main);
-    SIZE size = MainWindowSize(dpi, false);
-    int scaledGap = ScalePixels(gap, dpi);
-    int left = GetSystemMetrics(SM_CXSCREEN) - main.right > size.cx - 1 ? main.right + scaledGap
-                                                                       : main.left - scaledGap - size.cx;
-    SetWindowPos(dialog, nullptr, left, main.top, size.cx, size.cy, SWP_NOZORDER);
-    ShowWindow(dialog, SW_SHOW);
 }

@@ -14,10 +14,3 @@ struct HistoryDialogData {
 // Creates the dialog hidden from template 4000, owned by `owner`. `data` must
 // outlive the dialog. Returns nullptr when the dialog cannot be created.
 HWND CreateHistoryDialog(HINSTANCE instance, HWND owner, HistoryDialogData* data);
-
-// Shows the dialog beside the main window, at its top edge, as wide and high
-// as the full main window (288 pixels wide at 96 DPI): on its right `gap`
-// pixels away, or on its left when less than that width remains on the right
-// of the screen. The sizes and `gap` are scaled to `dpi`, the DPI the main
-// window is laid out for.
-void ShowHistoryBeside(HWND dialog, HWND mainWindow, int gap, int dpi);

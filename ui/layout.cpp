@@ -299,6 +299,17 @@ SIZE MainWindowSize(int dpi, bool displayOnly) {
             ScalePixels(clientHeight, dpi) + frame.top + frame.bottom};
 }
 
+void ShowBesideMainWindow(HWND window, HWND mainWindow, int gap, int dpi) {
+    RECT main{};
+    GetWindowRect(mainWindow, &main);
+    SIZE size = MainWindowSize(dpi, false);
+    int scaledGap = ScalePixels(gap, dpi);
+    int left = GetSystemMetrics(SM_CXSCREEN) - main.right > size.cx - 1 ? main.right + scaledGap
+                                                                       : main.left - scaledGap - size.cx;
+    SetWindowPos(window, nullptr, left, main.top, size.cx, size.cy, SWP_NOZORDER);
+    ShowWindow(window, SW_SHOW);
+}
+
 LOGFONTA FontDescription(int slot, int dpi) {
     LOGFONTA description{};
     description.lfHeight = -ScalePixels(kFonts[slot].height, dpi);

@@ -31,6 +31,13 @@ void MoveToolbarUnderDisplay();
 // area that is the one at 96 DPI scaled.
 SIZE MainWindowSize(int dpi, bool displayOnly);
 
+// Shows `window` (the Task History or the Number Format dialog) beside the
+// main window, at its top edge and with the full main window's size: on its
+// right `gap` pixels away, or on its left when less than that width remains
+// on the right of the screen. The sizes and `gap` are scaled to `dpi`, the
+// DPI the main window is laid out for.
+void ShowBesideMainWindow(HWND window, HWND mainWindow, int gap, int dpi);
+
 // The logical font of a font slot at `dpi`.
 LOGFONTA FontDescription(int slot, int dpi);
 

@@ -10,7 +10,7 @@
 #include "file_commands.h"
 #include "format_commands.h"
 #include "history_dialog.h"
-#include "history_files.h"
+#include "history_file_commands.h"
 #include "insert_menu.h"
 #include "insert_table.h"
 #include "keypad.h"
@@ -47,7 +47,7 @@ LRESULT DoViewHistory(const Command&) {
         app.bHistoryVisible = 0;
         return 0;
     }
-    ShowHistoryBeside(app.historyDialog, app.mainWindow, app.iWindowGap, app.dpi);
+    ShowBesideMainWindow(app.historyDialog, app.mainWindow, app.iWindowGap, app.dpi);
     app.bHistoryVisible = 1;
     SetFocus(app.inputLine);
     return 0;
@@ -183,7 +183,7 @@ LRESULT OnDpiChanged(HWND window, int dpi, const RECT& suggested) {
                  suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
     LayOutMainControls(window, dpi);
     if (app.historyDialog && IsWindowVisible(app.historyDialog)) {
-        ShowHistoryBeside(app.historyDialog, window, app.iWindowGap, dpi);
+        ShowBesideMainWindow(app.historyDialog, window, app.iWindowGap, dpi);
     }
     return 0;
 }

@@ -2,7 +2,7 @@
 
 #include <commdlg.h>
 
-#include "history_files.h"
+#include "history_file_commands.h"
 #include "print_layout.h"
 
 namespace {

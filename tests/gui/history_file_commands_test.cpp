@@ -17,7 +17,7 @@
 #include "dialog_driver.h"
 #include "gui_support.h"
 #include "history_file.h"
-#include "history_files.h"
+#include "history_file_commands.h"
 #include "print_layout.h"
 #include "resource_ids.h"
 #include "startup.h"

@@ -1,4 +1,4 @@
-#include "history_files.h"
+#include "history_file_commands.h"
 
 #include <commdlg.h>
 

@@ -1,5 +1,5 @@
-// The history in and out of the program as plain 8-bit text: "Save As..."
-// (2003) writes it to a file with the footer, "Open..." (2002) replays a file's
+// The history file commands, which take the history in and out of the
+// program as plain 8-bit text: "Save As..." (2003) writes it to a file with the footer, "Open..." (2002) replays a file's
 // lines as tasks through the "=" key, "Copy History" (2106) puts it on the
 // clipboard. The history text is the text of the history edit control; the
 // file content, the proposed name and the line splitting come from
