@@ -11,6 +11,7 @@
 #include "history_file.h"
 #include "resource_ids.h"
 #include "task_entry.h"
+#include "window_texts.h"
 
 namespace {
 
@@ -188,7 +189,7 @@ int SaveHistory(HWND owner, HWND history) {
     case HistoryFileResult::kFailed:
         break;
     }
-    MessageBoxA(owner, kHistorySaveFailedText, kHistoryFilesCaption, MB_OK | MB_ICONERROR);
+    MessageBoxA(owner, kHistorySaveFailedText, kMessageCaption, MB_OK | MB_ICONERROR);
     return 1;
 }
 

@@ -11,9 +11,6 @@
 #include <cstddef>
 #include <memory>
 
-// The caption of the message box that reports a failed save.
-inline constexpr char kHistoryFilesCaption[] = "Zentrabel";
-
 // The whole text of the history edit control, NUL-terminated, with its
 // length (without the NUL) in `length`; nullptr when the memory cannot be had.
 std::unique_ptr<char[]> ReadHistoryText(HWND history, size_t& length);

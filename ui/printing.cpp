@@ -4,6 +4,7 @@
 
 #include "history_file_commands.h"
 #include "print_layout.h"
+#include "window_texts.h"
 
 namespace {
 

@@ -8,6 +8,7 @@
 #include "settings_text.h"
 #include "text.h"
 #include "view_commands.h"
+#include "window_texts.h"
 
 namespace {
 
