@@ -3,12 +3,11 @@
 #include <commctrl.h>
 
 #include "app.h"
+#include "display_rules.h"
 #include "layout.h"
 
 namespace {
 
-// The longest text a display line holds (a task or an answer).
-constexpr int kLineCapacity = 637;
 // Below this character height text is no longer worth reading; an answer
 // that still does not fit is shown in it (cut) rather than smaller.
 constexpr int kSmallestHeight = 6;
@@ -108,7 +107,7 @@ void WatchAnswerLine(HWND line) {
 
 void FitAnswerFont(HWND line) {
     if (!line) return;
-    char text[kLineCapacity + 1] = "";
+    char text[kDisplayLineCapacity + 1] = "";
     GetWindowTextA(line, text, sizeof text);
     SetFontFor(line, text, TRUE);
 }

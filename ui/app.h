@@ -6,20 +6,9 @@
 
 #include <windows.h>
 
+#include "layout_rules.h"
 #include "recall_rules.h"
 #include "task_record.h"
-
-// The fonts of the main window's controls (the font table of the layout).
-enum FontSlot {
-    kKeyFont13,
-    kKeyFont12,
-    kKeyFont20,
-    kIndicatorFont,
-    kTaskFont,
-    kAnswerFont,
-    kInputFont,
-    kFontSlotCount,
-};
 
 struct AppState {
     HINSTANCE instance;

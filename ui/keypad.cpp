@@ -1,17 +1,16 @@
 #include "keypad.h"
 
 #include "app.h"
+#include "display_rules.h"
 #include "input_line.h"
 #include "keypad_rules.h"
 #include "layout.h"
 #include "memory_rules.h"
 #include "resource_ids.h"
+#include "screen_scale.h"
 #include "text.h"
 
 namespace {
-
-// The longest text a display line holds (a task or an answer).
-constexpr int kDisplayLineCapacity = 637;
 
 HWND Key(int cell) { return GetDlgItem(App().mainWindow, IDC_KEY_FIRST + cell); }
 
@@ -20,7 +19,10 @@ bool InverseModeOn() { return App().cInversePrefix == kInverseOn; }
 // The key refresh: repaints the key's cell, background included, and gives
 // the focus back to the input line.
 void RefreshKey(int cell) {
-    RECT rect = KeyRefreshRect(cell, App().dpi);
+    const Place area = KeyRefreshArea(cell);
+    const int dpi = App().dpi;
+    RECT rect{ScalePixels(area.x, dpi), ScalePixels(area.y, dpi), ScalePixels(area.x + area.width, dpi),
+              ScalePixels(area.y + area.height, dpi)};
     InvalidateRect(App().mainWindow, &rect, TRUE);
     SetFocus(App().inputLine);
 }

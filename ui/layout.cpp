@@ -6,28 +6,18 @@
 #include "app.h"
 #include "display_rules.h"
 #include "input_keys.h"
+#include "keypad_rules.h"
+#include "layout_rules.h"
 #include "resource_ids.h"
 #include "screen_scale.h"
 #include "startup.h"
 
 namespace {
 
-constexpr int kNoFont = -1;
-
-// A control's place in the client area (or, for the input line, in the
-// past-tasks list) at 96 DPI; every other DPI scales it.
-struct Place {
-    int x, y, width, height;
-};
-
-// The whole window at 96 DPI: its width, and its height without the caption
-// in the full and the display-only view (the keypad is cut off).
-constexpr int kWindowWidth = 288;
-constexpr int kFullHeight = 439;
-constexpr int kDisplayOnlyHeight = 205;
-
+// The controls' places at 96 DPI, in the client area (the input line's in the
+// past-tasks list); every other DPI scales them.
 constexpr Place kPanelPlace{0, 0, 283, 150};
-constexpr Place kEqualsPlace{186, 365, 91, 42};
+constexpr Place kEqualsPlace = EqualsKeyPlace();
 // 222 is the list's height when dropped down.
 constexpr Place kPastTasksPlace{7, 120, 270, 222};
 constexpr Place kInputPlace{3, 3, 248, 18};
@@ -54,28 +44,6 @@ constexpr FontRow kFonts[kFontSlotCount] = {
     /* kTaskFont */ {12, FW_NORMAL, "San Serif"},
     /* kAnswerFont */ {15, FW_BOLD, "MS Sans Serif"},
     /* kInputFont */ {12, FW_NORMAL, "Arial"},
-};
-
-struct KeyRow {
-    const char* label;
-    int font;
-};
-
-// Cell k is control 1000 + k in row k / 6, column k % 6. Keys without a font
-// of their own keep the system's control font.
-constexpr KeyRow kKeypad[36] = {
-    /* row 0 */ {"a...", kNoFont}, {"sin", kKeyFont13}, {"cos", kKeyFont13},
-                {"tan", kKeyFont13}, {"cot", kKeyFont13}, {"pi", kKeyFont13},
-    /* row 1 */ {"ln", kKeyFont13}, {"log", kKeyFont13}, {"(", kKeyFont13},
-                {")", kKeyFont13}, {"(...)", kKeyFont13}, {"1/...", kKeyFont13},
-    /* row 2 */ {"C", kKeyFont12}, {"7", kNoFont}, {"8", kNoFont},
-                {"9", kNoFont}, {"^", kNoFont}, {"_", kNoFont},
-    /* row 3 */ {"MS", kKeyFont12}, {"4", kNoFont}, {"5", kNoFont},
-                {"6", kNoFont}, {"*", kNoFont}, {"/", kNoFont},
-    /* row 4 */ {"MR", kKeyFont12}, {"1", kNoFont}, {"2", kNoFont},
-                {"3", kNoFont}, {"+", kNoFont}, {"-", kKeyFont20},
-    /* row 5 */ {"M+", kKeyFont12}, {"0", kNoFont}, {".", kNoFont},
-                {"E", kNoFont}, {"=", kNoFont}, {"", kNoFont},
 };
 
 struct KeyTip {
@@ -129,7 +97,8 @@ struct ToolbarButton {
     const char* tip;
 };
 
-constexpr ToolbarButton kToolbar[13] = {
+constexpr int kToolbarButtonCount = 13;
+constexpr ToolbarButton kToolbar[kToolbarButtonCount] = {
     {STD_DELETE, IDM_DELETE, "Delete (Backspace)"},
     {STD_UNDO, IDM_UNDO, "Undo (CTRL+Z)"},
     {-1, 0, nullptr},
@@ -183,13 +152,6 @@ void DeleteFont(HFONT& font) {
     font = nullptr;
 }
 
-Place KeyCell(int k) {
-    int row = k / 6;
-    int column = k % 6;
-    int top = row < 2 ? 182 + 26 * row : 160 + 41 * row;
-    return {6 + 45 * column, top, 46, row < 2 ? 27 : 42};
-}
-
 void AddTool(HWND control, const char* text) {
     AppState& app = App();
     if (!app.tooltip || !control) return;
@@ -210,7 +172,7 @@ void SetToolbarImages(int dpi) {
     int size = large ? kLargeImage : kSmallImage;
     // 32-bit colour: the standard images come with an alpha channel on some
     // systems (Wine), and a 4-bit list would lose their mask to black.
-    HIMAGELIST images = ImageList_Create(size, size, ILC_COLOR32 | ILC_MASK, 13, 0);
+    HIMAGELIST images = ImageList_Create(size, size, ILC_COLOR32 | ILC_MASK, kToolbarButtonCount, 0);
     SendMessageA(toolbar, TB_SETBITMAPSIZE, 0, MAKELPARAM(size, size));
     SendMessageA(toolbar, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(images));
     SendMessageA(toolbar, TB_LOADIMAGES, large ? IDB_STD_LARGE_COLOR : IDB_STD_SMALL_COLOR,
@@ -234,15 +196,15 @@ void CreateToolbar(HWND window, int dpi) {
     }
     SendMessageA(app.toolbar, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
     SetToolbarImages(dpi);
-    TBBUTTON buttons[13]{};
-    for (int i = 0; i < 13; ++i) {
+    TBBUTTON buttons[kToolbarButtonCount]{};
+    for (int i = 0; i < kToolbarButtonCount; ++i) {
         const ToolbarButton& button = kToolbar[i];
         buttons[i].iBitmap = button.image < 0 ? 0 : button.image;
         buttons[i].idCommand = button.command;
         buttons[i].fsState = TBSTATE_ENABLED;
         buttons[i].fsStyle = button.image < 0 ? BTNS_SEP : BTNS_BUTTON;
     }
-    SendMessageA(app.toolbar, TB_ADDBUTTONSA, 13, reinterpret_cast<LPARAM>(buttons));
+    SendMessageA(app.toolbar, TB_ADDBUTTONSA, kToolbarButtonCount, reinterpret_cast<LPARAM>(buttons));
     SendMessageA(app.toolbar, TB_AUTOSIZE, 0, 0);
     ShowWindow(app.toolbar, SW_SHOW);
 }
@@ -269,13 +231,13 @@ HWND* KeptHandle(int id) {
 }
 
 void CreateKeypad(HWND window, int dpi) {
-    for (int k = 0; k < 36; ++k) {
+    for (int k = 0; k < kKeypadCells; ++k) {
         // Key "a..." stays pressed while inverse mode is on; the keypad sets
         // its check state itself.
         DWORD style = k == 0 ? (BS_CHECKBOX | BS_PUSHLIKE) : BS_PUSHBUTTON;
-        HWND key = MakeControl(0, "button", kKeypad[k].label, WS_VISIBLE | style, KeyCell(k), dpi, window,
+        HWND key = MakeControl(0, "button", kKeypadKeys[k].name, WS_VISIBLE | style, KeyCell(k), dpi, window,
                                IDC_KEY_FIRST + k);
-        SetFont(key, kKeypad[k].font);
+        SetFont(key, kKeypadKeys[k].font);
     }
     // The "=" key covers the last two cells.
     ShowWindow(GetDlgItem(window, IDC_KEY_HIDDEN_EQUALS), SW_HIDE);
@@ -292,8 +254,9 @@ SIZE MainWindowSize(int dpi, bool displayOnly) {
     // the frame at `dpi` goes round it, so the face inside scales exactly.
     RECT designFrame = WindowFrameForDpi(kMainWindowStyle, kMainWindowExStyle, true, kDesignDpi);
     RECT frame = WindowFrameForDpi(kMainWindowStyle, kMainWindowExStyle, true, dpi);
-    int designHeight = (displayOnly ? kDisplayOnlyHeight : kFullHeight) + CaptionHeightForDpi(kDesignDpi);
-    int clientWidth = kWindowWidth - designFrame.left - designFrame.right;
+    int designHeight =
+        (displayOnly ? kMainWindowDisplayOnlyHeight : kMainWindowFullHeight) + CaptionHeightForDpi(kDesignDpi);
+    int clientWidth = kMainWindowWidth - designFrame.left - designFrame.right;
     int clientHeight = designHeight - designFrame.top - designFrame.bottom;
     return {ScalePixels(clientWidth, dpi) + frame.left + frame.right,
             ScalePixels(clientHeight, dpi) + frame.top + frame.bottom};
@@ -354,7 +317,7 @@ void MakeFonts(int dpi, HFONT (&previous)[kFontSlotCount + 2]) {
 
 void GiveFonts(HWND window, BOOL redraw) {
     AppState& app = App();
-    for (int k = 0; k < 36; ++k) SetFont(GetDlgItem(window, IDC_KEY_FIRST + k), kKeypad[k].font, redraw);
+    for (int k = 0; k < kKeypadCells; ++k) SetFont(GetDlgItem(window, IDC_KEY_FIRST + k), kKeypadKeys[k].font, redraw);
     SetFont(GetDlgItem(window, IDC_EQUALS), kNoFont, redraw);
     for (const StaticRow& entry : kDisplayStatics) SetFont(GetDlgItem(window, entry.id), entry.font, redraw);
     SetFont(app.pastTasks, kInputFont, redraw);
@@ -381,7 +344,7 @@ void CreateMainControls(HWND window) {
     app.CurrentTask.iDecimals = 2;
     app.CurrentTask.bFunctionSeparator = 1;
     app.backgroundBrush = CreateSolidBrush(kBackground);
-    if (PlatformMajorVersion() >= 6.0) app.iWindowGap = 10;
+    if (PlatformMajorVersion() >= 6.0) app.iWindowGap = kBesideGap;
     const int dpi = WindowDpi(window);
     app.dpi = dpi;
 
@@ -446,7 +409,7 @@ void LayOutMainControls(HWND window, int dpi) {
     for (HFONT& font : previous) DeleteFont(font);
 
     PlaceControl(gPanel, kPanelPlace, dpi);
-    for (int k = 0; k < 36; ++k) PlaceControl(GetDlgItem(window, IDC_KEY_FIRST + k), KeyCell(k), dpi);
+    for (int k = 0; k < kKeypadCells; ++k) PlaceControl(GetDlgItem(window, IDC_KEY_FIRST + k), KeyCell(k), dpi);
     PlaceControl(GetDlgItem(window, IDC_EQUALS), kEqualsPlace, dpi);
     for (const StaticRow& entry : kDisplayStatics) PlaceControl(GetDlgItem(window, entry.id), entry.place(), dpi);
     PlaceControl(app.pastTasks, kPastTasksPlace, dpi);
@@ -461,14 +424,6 @@ void LayOutMainControls(HWND window, int dpi) {
     FitAnswerFont(app.previousAnswerLine);
     FitAnswerFont(app.currentAnswerLine);
     InvalidateRect(window, nullptr, TRUE);
-}
-
-RECT KeyRefreshRect(int cell, int dpi) {
-    int row = cell / 6;
-    int column = cell % 6;
-    int top = row < 2 ? 182 + 26 * row : 160 + 41 * row;
-    return {ScalePixels(6 + 45 * column, dpi), ScalePixels(top, dpi), ScalePixels(53 + 45 * column, dpi),
-            ScalePixels(top + 43, dpi)};
 }
 
 void DestroyBackgroundBrush() {

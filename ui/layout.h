@@ -27,8 +27,8 @@ void LayOutMainControls(HWND window, int dpi);
 void MoveToolbarUnderDisplay();
 
 // Size of the whole main window at `dpi` in the full or display-only view:
-// at 96 DPI 288 wide and 439 (205) plus a caption high; at any DPI a client
-// area that is the one at 96 DPI scaled.
+// at 96 DPI the designed size of layout_rules.h plus a caption; at any DPI a
+// client area that is the one at 96 DPI scaled.
 SIZE MainWindowSize(int dpi, bool displayOnly);
 
 // Shows `window` (the Task History or the Number Format dialog) beside the
@@ -40,9 +40,6 @@ void ShowBesideMainWindow(HWND window, HWND mainWindow, int gap, int dpi);
 
 // The logical font of a font slot at `dpi`.
 LOGFONTA FontDescription(int slot, int dpi);
-
-// The rectangle that the key refresh of keypad cell `cell` repaints at `dpi`.
-RECT KeyRefreshRect(int cell, int dpi);
 
 // Release what CreateMainControls made: the brush when the main window is
 // destroyed, the fonts and toolbar images once its children are gone.
