@@ -9,6 +9,7 @@
 #include <string>
 
 #include "app.h"
+#include "history_dialog.h"
 #include "history_file_commands.h"
 #include "resource_ids.h"
 #include "startup.h"
@@ -40,7 +41,7 @@ bool WriteTaskFile(const char* path, int count) {
 void TimeReplay(const char* label, const char* path) {
     const AppState& app = App();
     HWND history = GetDlgItem(app.historyDialog, IDC_HISTORY_TEXT);
-    WriteBanner();
+    WriteBanner(history);
     const double cpuBefore = window_timing::ProcessorMilliseconds() / 1000.0;
     LARGE_INTEGER before = Now();
     const int result = ReplayHistoryFile(path, app.mainWindow, app.inputLine, history);

@@ -3,10 +3,10 @@
 #include <initializer_list>
 
 #include "app.h"
+#include "history_dialog.h"
 #include "input_line.h"
 #include "layout.h"
 #include "resource_ids.h"
-#include "startup.h"
 
 LRESULT DoUndo(const Command&) {
     SendMessageA(App().inputLine, EM_UNDO, 0, 0);
@@ -93,6 +93,6 @@ LRESULT DoClearHistory(const Command& command) {
     app.CurrentTask.szResult[0] = 0;
     app.PreviousTask = app.CurrentTask;
     SendMessageA(app.pastTasks, CB_RESETCONTENT, 0, 0);
-    WriteBanner();
+    WriteBanner(app.historyText);
     return 0;
 }

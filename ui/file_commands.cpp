@@ -1,9 +1,9 @@
 #include "file_commands.h"
 
 #include "app.h"
+#include "history_dialog.h"
 #include "keypad.h"
 #include "resource_ids.h"
-#include "startup.h"
 
 namespace {
 
@@ -29,6 +29,6 @@ LRESULT DoNew(const Command& command) {
     SendMessageA(GetDlgItem(command.window, IDC_EQUALS), BM_CLICK, 0, 0);
     app.iTaskNumber = 1;
     ShowMemory();
-    WriteBanner();
+    WriteBanner(app.historyText);
     return 0;
 }

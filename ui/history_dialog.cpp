@@ -2,7 +2,11 @@
 
 #include <shellapi.h>
 
+#include <ctime>
+
 #include "build_config.h"
+#include "functions.h"
+#include "history_text.h"
 #include "resource_ids.h"
 
 namespace {
@@ -81,4 +85,18 @@ INT_PTR CALLBACK HistoryDialogProc(HWND dialog, UINT message, WPARAM wParam, LPA
 HWND CreateHistoryDialog(HINSTANCE instance, HWND owner, HistoryDialogData* data) {
     return CreateDialogParamA(instance, MAKEINTRESOURCEA(IDD_HISTORY), owner, HistoryDialogProc,
                               reinterpret_cast<LPARAM>(data));
+}
+
+void WriteBanner(HWND history) {
+    std::time_t now = std::time(nullptr);
+    SeedRandom(static_cast<unsigned>(now));
+    std::tm local{};
+    if (const std::tm* converted = std::localtime(&now)) local = *converted;
+    char banner[kBannerCapacity + 1];
+    BuildBanner(local, banner);
+
+    SendMessageA(history, EM_SETLIMITTEXT, 0, 0);
+    SetWindowTextA(history, banner);
+    LRESULT end = GetWindowTextLengthA(history);
+    SendMessageA(history, EM_SETSEL, end, end);
 }

@@ -14,3 +14,9 @@ struct HistoryDialogData {
 // Creates the dialog hidden from template 4000, owned by `owner`. `data` must
 // outlive the dialog. Returns nullptr when the dialog cannot be created.
 HWND CreateHistoryDialog(HINSTANCE instance, HWND owner, HistoryDialogData* data);
+
+// Seeds the engine's random generator with the time and replaces the whole
+// history text of the edit control `history` by a banner with the current
+// local date and time, leaving the caret at its end; the control's text limit
+// is lifted.
+void WriteBanner(HWND history);

@@ -10,7 +10,6 @@
 #include "layout_rules.h"
 #include "resource_ids.h"
 #include "screen_scale.h"
-#include "startup.h"
 
 namespace {
 
@@ -344,7 +343,6 @@ void CreateMainControls(HWND window) {
     app.CurrentTask.iDecimals = 2;
     app.CurrentTask.bFunctionSeparator = 1;
     app.backgroundBrush = CreateSolidBrush(kBackground);
-    if (PlatformMajorVersion() >= 6.0) app.iWindowGap = kBesideGap;
     const int dpi = WindowDpi(window);
     app.dpi = dpi;
 

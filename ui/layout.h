@@ -13,7 +13,7 @@ inline constexpr DWORD kMainWindowExStyle = WS_EX_STATICEDGE;
 
 // Builds all child controls of `window` in their creation order, with the
 // brush, fonts, toolbar, tooltips and keypad, and gives the input line the
-// focus. Sets CurrentTask's creation defaults and iWindowGap. Failures to make
+// focus. Sets CurrentTask's creation defaults. Failures to make
 // a control or font are ignored; a toolbar that cannot be made is reported in
 // the message box "Could not create toolbar.".
 void CreateMainControls(HWND window);

@@ -1,13 +1,10 @@
 #include "startup.h"
 
-#include <ctime>
-
 #include "app.h"
-#include "functions.h"
 #include "history_dialog.h"
-#include "history_text.h"
 #include "input_keys.h"
 #include "layout.h"
+#include "layout_rules.h"
 #include "main_window.h"
 #include "resource_ids.h"
 #include "screen_scale.h"
@@ -31,21 +28,6 @@ double PlatformMajorVersion() {
     return info.dwMajorVersion;
 }
 
-void WriteBanner() {
-    std::time_t now = std::time(nullptr);
-    SeedRandom(static_cast<unsigned>(now));
-    std::tm local{};
-    if (const std::tm* converted = std::localtime(&now)) local = *converted;
-    char banner[kBannerCapacity + 1];
-    BuildBanner(local, banner);
-
-    HWND history = App().historyText;
-    SendMessageA(history, EM_SETLIMITTEXT, 0, 0);
-    SetWindowTextA(history, banner);
-    LRESULT end = GetWindowTextLengthA(history);
-    SendMessageA(history, EM_SETSEL, end, end);
-}
-
 bool StartZentrabel(HINSTANCE instance, int showCommand) {
     // The history edit control keeps a small record per line and walks them
     // on every insertion; the low-fragmentation heap (the default on Windows)
@@ -54,6 +36,7 @@ bool StartZentrabel(HINSTANCE instance, int showCommand) {
     HeapSetInformation(GetProcessHeap(), HeapCompatibilityInformation, &lowFragmentation, sizeof lowFragmentation);
     ResetAppState(instance);
     AppState& app = App();
+    if (PlatformMajorVersion() >= 6.0) app.iWindowGap = kBesideGap;
 
     WNDCLASSA windowClass{};
     windowClass.lpfnWndProc = MainWindowProc;
@@ -95,7 +78,7 @@ bool StartZentrabel(HINSTANCE instance, int showCommand) {
     }
     app.historyText = GetDlgItem(app.historyDialog, IDC_HISTORY_TEXT);
 
-    WriteBanner();
+    WriteBanner(app.historyText);
     ReadSettingsFile(app.mainWindow);
     MoveToolbarUnderDisplay();
     ShowWindow(app.mainWindow, showCommand);
