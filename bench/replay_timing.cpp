@@ -57,17 +57,19 @@ void TimeReplay(const char* label, const char* path) {
 int main() {
     if (!StartZentrabel(GetModuleHandleA(nullptr), SW_SHOWNORMAL)) return 1;
     Pump();
-    char path[MAX_PATH];
-    GetTempPathA(sizeof path, path);
-    lstrcatA(path, "zbl_replay_timing.txt");
-    if (!WriteTaskFile(path, kTasks)) return 1;
+    char folder[MAX_PATH];
+    const DWORD length = GetTempPathA(sizeof folder, folder);
+    if (length == 0 || length >= sizeof folder) return 1;
+    std::string path(folder, length);
+    path += "zbl_replay_timing.txt";
+    if (!WriteTaskFile(path.c_str(), kTasks)) return 1;
 
-    TimeReplay("history hidden", path);
+    TimeReplay("history hidden", path.c_str());
     SendMessageA(App().mainWindow, WM_COMMAND, IDM_VIEW_HISTORY, 0);
     Pump();
-    TimeReplay("history shown", path);
+    TimeReplay("history shown", path.c_str());
 
-    DeleteFileA(path);
+    DeleteFileA(path.c_str());
     DestroyWindow(App().mainWindow);
     Pump();
     return 0;
