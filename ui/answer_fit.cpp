@@ -27,21 +27,21 @@ int gWidestCharDpi;
 int gWidestChar;
 
 // A character count that fits the width in `font` whatever the characters.
-bool FitsUnmeasured(HFONT font, int length, int width) {
-    if (font != gWidestCharFont || App().dpi != gWidestCharDpi) {
+bool FitsUnmeasured(const AppState& app, HFONT font, int length, int width) {
+    if (font != gWidestCharFont || app.dpi != gWidestCharDpi) {
         TEXTMETRICA metrics{};
         SelectObject(gMeasuring, font);
         gWidestChar = GetTextMetricsA(gMeasuring, &metrics) ? metrics.tmMaxCharWidth : 0;
         gWidestCharFont = font;
-        gWidestCharDpi = App().dpi;
+        gWidestCharDpi = app.dpi;
     }
     return gWidestChar > 0 && length * gWidestChar <= width;
 }
 
-HFONT AnswerFont(int height, int designHeight) {
-    if (height >= designHeight || height > kMaxHeight) return App().fonts[kAnswerFont];
+HFONT AnswerFont(const AppState& app, int height, int designHeight) {
+    if (height >= designHeight || height > kMaxHeight) return app.fonts[kAnswerFont];
     if (!gSmallerFonts[height]) {
-        LOGFONTA description = FontDescription(kAnswerFont, App().dpi);
+        LOGFONTA description = FontDescription(kAnswerFont, app.dpi);
         description.lfHeight = -height;
         gSmallerFonts[height] = CreateFontIndirectA(&description);
     }
@@ -57,8 +57,8 @@ int TextWidth(HDC dc, HFONT font, const char* text, int length) {
 
 // The answer font when `text` fits the line in it, otherwise the highest
 // smaller one in which it does.
-HFONT FontFor(HWND line, const char* text) {
-    HFONT designed = App().fonts[kAnswerFont];
+HFONT FontFor(const AppState& app, HWND line, const char* text) {
+    HFONT designed = app.fonts[kAnswerFont];
     int length = lstrlenA(text);
     if (!designed || length == 0) return designed;
     if (!gMeasuring) gMeasuring = CreateCompatibleDC(nullptr);
@@ -66,12 +66,12 @@ HFONT FontFor(HWND line, const char* text) {
     RECT client{};
     GetClientRect(line, &client);
     HFONT chosen = designed;
-    bool fits = FitsUnmeasured(designed, length, client.right) ||
+    bool fits = FitsUnmeasured(app, designed, length, client.right) ||
                 TextWidth(gMeasuring, designed, text, length) <= client.right;
     if (!fits) {
-        int designHeight = -FontDescription(kAnswerFont, App().dpi).lfHeight;
+        int designHeight = -FontDescription(kAnswerFont, app.dpi).lfHeight;
         for (int height = designHeight - 1; height >= kSmallestHeight; --height) {
-            HFONT smaller = AnswerFont(height, designHeight);
+            HFONT smaller = AnswerFont(app, height, designHeight);
             if (!smaller) break;
             chosen = smaller;
             if (TextWidth(gMeasuring, smaller, text, length) <= client.right) break;
@@ -82,34 +82,35 @@ HFONT FontFor(HWND line, const char* text) {
     return chosen;
 }
 
-void SetFontFor(HWND line, const char* text, BOOL redraw) {
-    HFONT font = FontFor(line, text);
+void SetFontFor(const AppState& app, HWND line, const char* text, BOOL redraw) {
+    HFONT font = FontFor(app, line, text);
     if (font && reinterpret_cast<HFONT>(SendMessageA(line, WM_GETFONT, 0, 0)) != font) {
         SendMessageA(line, WM_SETFONT, reinterpret_cast<WPARAM>(font), redraw);
     }
 }
 
-LRESULT CALLBACK AnswerLineProc(HWND line, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR) {
+// The subclass's reference data is the state of the main window.
+LRESULT CALLBACK AnswerLineProc(HWND line, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR state) {
     if (message == WM_NCDESTROY) RemoveWindowSubclass(line, AnswerLineProc, kSubclassId);
     LRESULT result = DefSubclassProc(line, message, wParam, lParam);
     // The text is read back from the line rather than taken from the message,
     // which a subclass may see in either character set. Both the new text and
     // the new font only invalidate the line, so it is drawn once.
-    if (message == WM_SETTEXT) FitAnswerFont(line);
+    if (message == WM_SETTEXT) FitAnswerFont(*reinterpret_cast<AppState*>(state), line);
     return result;
 }
 
 }  // namespace
 
-void WatchAnswerLine(HWND line) {
-    if (line) SetWindowSubclass(line, AnswerLineProc, kSubclassId, 0);
+void WatchAnswerLine(AppState& app, HWND line) {
+    if (line) SetWindowSubclass(line, AnswerLineProc, kSubclassId, reinterpret_cast<DWORD_PTR>(&app));
 }
 
-void FitAnswerFont(HWND line) {
+void FitAnswerFont(AppState& app, HWND line) {
     if (!line) return;
     char text[kDisplayLineCapacity + 1] = "";
     GetWindowTextA(line, text, sizeof text);
-    SetFontFor(line, text, TRUE);
+    SetFontFor(app, line, text, TRUE);
 }
 
 void DestroyAnswerFonts() {

@@ -1,7 +1,9 @@
-// The process-wide state of the Windows program: the two records every
-// calculation runs on, the view flags and counters, and the windows and GDI
-// objects that live as long as the main window. One instance, reset at each
-// start-up; only the GUI thread touches it.
+// The state of the Windows program: the two records every calculation runs
+// on, the view flags and counters, and the windows and GDI objects that live
+// as long as the main window. One instance, reset at each start-up; only the
+// GUI thread touches it. Start-up hands it to the main window, whose
+// procedure finds it in the window's user data and hands it to each command;
+// the windows' own procedures reach it through the window they serve.
 #pragma once
 
 #include <windows.h>
@@ -64,7 +66,16 @@ struct AppState {
     TaskRecord PreviousTask;
 };
 
+// The one instance, for the edge of the process only: start-up and the
+// message loop, and the harnesses that drive the window in tests and timings.
 AppState& App();
 
 // Puts every field to its start-up value and keeps `instance`.
 void ResetAppState(HINSTANCE instance);
+
+// Keeps `state` as the state of the main window `mainWindow` (its user data),
+// from WM_NCCREATE on.
+void AttachAppState(HWND mainWindow, AppState* state);
+
+// The state of the main window `mainWindow`; nullptr before it was attached.
+AppState* AppStateOf(HWND mainWindow);

@@ -18,7 +18,7 @@ void EmptyTexts(TaskRecord& record) {
 }  // namespace
 
 LRESULT DoNew(const Command& command) {
-    AppState& app = App();
+    AppState& app = command.app;
     SendMessageA(app.pastTasks, CB_RESETCONTENT, 0, 0);
     EmptyTexts(app.CurrentTask);
     // PreviousTask is overwritten by the calculation below, except that a
@@ -28,7 +28,7 @@ LRESULT DoNew(const Command& command) {
     SetWindowTextA(app.inputLine, "");
     SendMessageA(GetDlgItem(command.window, IDC_EQUALS), BM_CLICK, 0, 0);
     app.iTaskNumber = 1;
-    ShowMemory();
+    ShowMemory(app);
     WriteBanner(app.historyText);
     return 0;
 }

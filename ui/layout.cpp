@@ -127,11 +127,11 @@ HFONT gSystemFontForDpi;
 HFONT gTooltipFontAtSystemDpi;
 HFONT gTooltipFontForDpi;
 
-HWND MakeControl(DWORD exStyle, const char* className, const char* text, DWORD style, const Place& place, int dpi,
-                 HWND parent, int id) {
+HWND MakeControl(const AppState& app, DWORD exStyle, const char* className, const char* text, DWORD style,
+                 const Place& place, int dpi, HWND parent, int id) {
     return CreateWindowExA(exStyle, className, text, WS_CHILD | style, ScalePixels(place.x, dpi),
                            ScalePixels(place.y, dpi), ScalePixels(place.width, dpi), ScalePixels(place.height, dpi),
-                           parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), App().instance, nullptr);
+                           parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), app.instance, nullptr);
 }
 
 void PlaceControl(HWND control, const Place& place, int dpi) {
@@ -140,9 +140,9 @@ void PlaceControl(HWND control, const Place& place, int dpi) {
                  ScalePixels(place.height, dpi), SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void SetFont(HWND control, int slot, BOOL redraw = FALSE) {
+void SetFont(const AppState& app, HWND control, int slot, BOOL redraw = FALSE) {
     if (!control) return;
-    HFONT font = slot == kNoFont ? gSystemFontForDpi : App().fonts[slot];
+    HFONT font = slot == kNoFont ? gSystemFontForDpi : app.fonts[slot];
     if (font || slot == kNoFont) SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), redraw);
 }
 
@@ -151,8 +151,7 @@ void DeleteFont(HFONT& font) {
     font = nullptr;
 }
 
-void AddTool(HWND control, const char* text) {
-    AppState& app = App();
+void AddTool(const AppState& app, HWND control, const char* text) {
     if (!app.tooltip || !control) return;
     TOOLINFOA tool{};
     tool.cbSize = sizeof tool;
@@ -165,8 +164,8 @@ void AddTool(HWND control, const char* text) {
 
 // Gives the toolbar the standard images in the size the DPI calls for: the
 // large ones once the small ones would be scaled to their size or more.
-void SetToolbarImages(int dpi) {
-    HWND toolbar = App().toolbar;
+void SetToolbarImages(const AppState& app, int dpi) {
+    HWND toolbar = app.toolbar;
     bool large = ScalePixels(kSmallImage, dpi) >= kLargeImage;
     int size = large ? kLargeImage : kSmallImage;
     // 32-bit colour: the standard images come with an alpha channel on some
@@ -180,8 +179,7 @@ void SetToolbarImages(int dpi) {
     gToolbarImages = images;
 }
 
-void CreateToolbar(HWND window, int dpi) {
-    AppState& app = App();
+void CreateToolbar(AppState& app, HWND window, int dpi) {
     // CCS_NOPARENTALIGN keeps the bar where it is put instead of at the
     // window's top edge.
     app.toolbar = CreateWindowExA(0, TOOLBARCLASSNAMEA, nullptr,
@@ -194,7 +192,7 @@ void CreateToolbar(HWND window, int dpi) {
         return;
     }
     SendMessageA(app.toolbar, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
-    SetToolbarImages(dpi);
+    SetToolbarImages(app, dpi);
     TBBUTTON buttons[kToolbarButtonCount]{};
     for (int i = 0; i < kToolbarButtonCount; ++i) {
         const ToolbarButton& button = kToolbar[i];
@@ -209,8 +207,7 @@ void CreateToolbar(HWND window, int dpi) {
 }
 
 // Where a display static's handle is kept, or nullptr.
-HWND* KeptHandle(int id) {
-    AppState& app = App();
+HWND* KeptHandle(AppState& app, int id) {
     switch (id) {
     case IDC_PREVIOUS_TASK:
         return &app.previousTaskLine;
@@ -229,14 +226,14 @@ HWND* KeptHandle(int id) {
     }
 }
 
-void CreateKeypad(HWND window, int dpi) {
+void CreateKeypad(const AppState& app, HWND window, int dpi) {
     for (int k = 0; k < kKeypadCells; ++k) {
         // Key "a..." stays pressed while inverse mode is on; the keypad sets
         // its check state itself.
         DWORD style = k == 0 ? (BS_CHECKBOX | BS_PUSHLIKE) : BS_PUSHBUTTON;
-        HWND key = MakeControl(0, "button", kKeypadKeys[k].name, WS_VISIBLE | style, KeyCell(k), dpi, window,
+        HWND key = MakeControl(app, 0, "button", kKeypadKeys[k].name, WS_VISIBLE | style, KeyCell(k), dpi, window,
                                IDC_KEY_FIRST + k);
-        SetFont(key, kKeypadKeys[k].font);
+        SetFont(app, key, kKeypadKeys[k].font);
     }
     // The "=" key covers the last two cells.
     ShowWindow(GetDlgItem(window, IDC_KEY_HIDDEN_EQUALS), SW_HIDE);
@@ -297,8 +294,7 @@ namespace {
 // Makes the fonts of the font table, and the system font copies where they
 // are needed, for `dpi`; the fonts made for the previous DPI are deleted
 // once no control uses them (the caller gives the controls the new ones).
-void MakeFonts(int dpi, HFONT (&previous)[kFontSlotCount + 2]) {
-    AppState& app = App();
+void MakeFonts(AppState& app, int dpi, HFONT (&previous)[kFontSlotCount + 2]) {
     for (int slot = 0; slot < kFontSlotCount; ++slot) {
         previous[slot] = app.fonts[slot];
         LOGFONTA description = FontDescription(slot, dpi);
@@ -314,13 +310,14 @@ void MakeFonts(int dpi, HFONT (&previous)[kFontSlotCount + 2]) {
     }
 }
 
-void GiveFonts(HWND window, BOOL redraw) {
-    AppState& app = App();
-    for (int k = 0; k < kKeypadCells; ++k) SetFont(GetDlgItem(window, IDC_KEY_FIRST + k), kKeypadKeys[k].font, redraw);
-    SetFont(GetDlgItem(window, IDC_EQUALS), kNoFont, redraw);
-    for (const StaticRow& entry : kDisplayStatics) SetFont(GetDlgItem(window, entry.id), entry.font, redraw);
-    SetFont(app.pastTasks, kInputFont, redraw);
-    SetFont(app.inputLine, kInputFont, redraw);
+void GiveFonts(const AppState& app, HWND window, BOOL redraw) {
+    for (int k = 0; k < kKeypadCells; ++k) {
+        SetFont(app, GetDlgItem(window, IDC_KEY_FIRST + k), kKeypadKeys[k].font, redraw);
+    }
+    SetFont(app, GetDlgItem(window, IDC_EQUALS), kNoFont, redraw);
+    for (const StaticRow& entry : kDisplayStatics) SetFont(app, GetDlgItem(window, entry.id), entry.font, redraw);
+    SetFont(app, app.pastTasks, kInputFont, redraw);
+    SetFont(app, app.inputLine, kInputFont, redraw);
     // The keys' tooltips and the toolbar's own.
     HFONT tooltipFont = gTooltipFontForDpi ? gTooltipFontForDpi : gTooltipFontAtSystemDpi;
     HWND toolbarTips = app.toolbar ? reinterpret_cast<HWND>(SendMessageA(app.toolbar, TB_GETTOOLTIPS, 0, 0)) : nullptr;
@@ -331,15 +328,13 @@ void GiveFonts(HWND window, BOOL redraw) {
 
 }  // namespace
 
-void MoveToolbarUnderDisplay() {
-    AppState& app = App();
+void MoveToolbarUnderDisplay(const AppState& app) {
     if (!app.toolbar) return;
     SetWindowPos(app.toolbar, nullptr, ScalePixels(kToolbarPlace.x, app.dpi), ScalePixels(kToolbarPlace.y, app.dpi),
                  0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void CreateMainControls(HWND window) {
-    AppState& app = App();
+void CreateMainControls(AppState& app, HWND window) {
     app.CurrentTask.iDecimals = 2;
     app.CurrentTask.bFunctionSeparator = 1;
     app.backgroundBrush = CreateSolidBrush(kBackground);
@@ -349,7 +344,7 @@ void CreateMainControls(HWND window) {
     // The common controls must be ready before the toolbar is made.
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_BAR_CLASSES};
     InitCommonControlsEx(&controls);
-    CreateToolbar(window, dpi);
+    CreateToolbar(app, window, dpi);
 
     app.tooltip = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
                                   CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window, nullptr,
@@ -361,49 +356,48 @@ void CreateMainControls(HWND window) {
         gTooltipFontAtSystemDpi = MakeFontForDpi(own, ScreenDpi());
     }
 
-    gPanel = MakeControl(WS_EX_CLIENTEDGE, "static", "", WS_VISIBLE | WS_THICKFRAME, kPanelPlace, dpi, window, -1);
+    gPanel = MakeControl(app, WS_EX_CLIENTEDGE, "static", "", WS_VISIBLE | WS_THICKFRAME, kPanelPlace, dpi, window, -1);
     EnableWindow(gPanel, FALSE);
 
     HFONT unused[kFontSlotCount + 2] = {};
-    MakeFonts(dpi, unused);
-    CreateKeypad(window, dpi);
-    for (const KeyTip& tip : kKeyTips) AddTool(GetDlgItem(window, tip.id), tip.text);
-    MakeControl(0, "button", "=", WS_VISIBLE | BS_PUSHBUTTON, kEqualsPlace, dpi, window, IDC_EQUALS);
+    MakeFonts(app, dpi, unused);
+    CreateKeypad(app, window, dpi);
+    for (const KeyTip& tip : kKeyTips) AddTool(app, GetDlgItem(window, tip.id), tip.text);
+    MakeControl(app, 0, "button", "=", WS_VISIBLE | BS_PUSHBUTTON, kEqualsPlace, dpi, window, IDC_EQUALS);
 
     for (const StaticRow& entry : kDisplayStatics) {
-        HWND line = MakeControl(WS_EX_TRANSPARENT, "static", entry.text, (entry.visible ? WS_VISIBLE : 0) | entry.style,
-                                entry.place(), dpi, window, entry.id);
-        SetFont(line, entry.font);
-        if (entry.tip) AddTool(line, entry.tip);
-        if (HWND* kept = KeptHandle(entry.id)) *kept = line;
+        HWND line = MakeControl(app, WS_EX_TRANSPARENT, "static", entry.text,
+                                (entry.visible ? WS_VISIBLE : 0) | entry.style, entry.place(), dpi, window, entry.id);
+        SetFont(app, line, entry.font);
+        if (entry.tip) AddTool(app, line, entry.tip);
+        if (HWND* kept = KeptHandle(app, entry.id)) *kept = line;
     }
-    WatchAnswerLine(app.previousAnswerLine);
-    WatchAnswerLine(app.currentAnswerLine);
+    WatchAnswerLine(app, app.previousAnswerLine);
+    WatchAnswerLine(app, app.currentAnswerLine);
 
-    app.pastTasks = MakeControl(0, "combobox", nullptr, WS_VISIBLE | CBS_DROPDOWNLIST | WS_VSCROLL, kPastTasksPlace,
-                                dpi, window, IDC_PAST_TASKS);
-    SetFont(app.pastTasks, kInputFont);
+    app.pastTasks = MakeControl(app, 0, "combobox", nullptr, WS_VISIBLE | CBS_DROPDOWNLIST | WS_VSCROLL,
+                                kPastTasksPlace, dpi, window, IDC_PAST_TASKS);
+    SetFont(app, app.pastTasks, kInputFont);
     // The input line covers the list's selection field, leaving its arrow free.
-    app.inputLine = MakeControl(WS_EX_TRANSPARENT, "edit", "", WS_VISIBLE | ES_AUTOHSCROLL, kInputPlace, dpi,
+    app.inputLine = MakeControl(app, WS_EX_TRANSPARENT, "edit", "", WS_VISIBLE | ES_AUTOHSCROLL, kInputPlace, dpi,
                                 app.pastTasks, IDC_INPUT_LINE);
-    SetFont(app.inputLine, kInputFont);
-    WatchInputKeys(app.inputLine);
-    app.copyBuffer = MakeControl(WS_EX_TRANSPARENT, "edit", "", ES_AUTOHSCROLL, kCopyBufferPlace, dpi, window,
+    SetFont(app, app.inputLine, kInputFont);
+    WatchInputKeys(app, app.inputLine);
+    app.copyBuffer = MakeControl(app, WS_EX_TRANSPARENT, "edit", "", ES_AUTOHSCROLL, kCopyBufferPlace, dpi, window,
                                  IDC_COPY_BUFFER);
     // Controls without a font of their own, and the tooltips, take a copy of
     // the system font at this DPI when it is not the system DPI.
-    if (dpi != ScreenDpi()) GiveFonts(window, FALSE);
+    if (dpi != ScreenDpi()) GiveFonts(app, window, FALSE);
 
     BringWindowToTop(app.inputLine);
     SetFocus(app.inputLine);
 }
 
-void LayOutMainControls(HWND window, int dpi) {
-    AppState& app = App();
+void LayOutMainControls(AppState& app, HWND window, int dpi) {
     app.dpi = dpi;
     HFONT previous[kFontSlotCount + 2] = {};
-    MakeFonts(dpi, previous);
-    GiveFonts(window, TRUE);
+    MakeFonts(app, dpi, previous);
+    GiveFonts(app, window, TRUE);
     for (HFONT& font : previous) DeleteFont(font);
 
     PlaceControl(gPanel, kPanelPlace, dpi);
@@ -414,24 +408,22 @@ void LayOutMainControls(HWND window, int dpi) {
     PlaceControl(app.inputLine, kInputPlace, dpi);
     PlaceControl(app.copyBuffer, kCopyBufferPlace, dpi);
     if (app.toolbar) {
-        SetToolbarImages(dpi);
+        SetToolbarImages(app, dpi);
         SendMessageA(app.toolbar, TB_AUTOSIZE, 0, 0);
-        MoveToolbarUnderDisplay();
+        MoveToolbarUnderDisplay(app);
     }
     // The answers are measured again in their new font.
-    FitAnswerFont(app.previousAnswerLine);
-    FitAnswerFont(app.currentAnswerLine);
+    FitAnswerFont(app, app.previousAnswerLine);
+    FitAnswerFont(app, app.currentAnswerLine);
     InvalidateRect(window, nullptr, TRUE);
 }
 
-void DestroyBackgroundBrush() {
-    AppState& app = App();
+void DestroyBackgroundBrush(AppState& app) {
     if (app.backgroundBrush) DeleteObject(app.backgroundBrush);
     app.backgroundBrush = nullptr;
 }
 
-void DestroyControlFonts() {
-    AppState& app = App();
+void DestroyControlFonts(AppState& app) {
     for (HFONT& font : app.fonts) DeleteFont(font);
     DeleteFont(gSystemFontForDpi);
     DeleteFont(gTooltipFontForDpi);
@@ -442,8 +434,7 @@ void DestroyControlFonts() {
     gPanel = nullptr;
 }
 
-HBRUSH ColorControl(HDC dc, HWND control) {
-    const AppState& app = App();
+HBRUSH ColorControl(const AppState& app, HDC dc, HWND control) {
     SetBkMode(dc, TRANSPARENT);
     int id = GetDlgCtrlID(control);
     if (id == IDC_PREVIOUS_TASK || id == IDC_CURRENT_TASK) {
@@ -455,8 +446,7 @@ HBRUSH ColorControl(HDC dc, HWND control) {
     return app.backgroundBrush;
 }
 
-void SetLineTooltip(HWND line, const char* text) {
-    AppState& app = App();
+void SetLineTooltip(const AppState& app, HWND line, const char* text) {
     if (!app.tooltip) return;
     TOOLINFOA tool{};
     tool.cbSize = sizeof tool;
@@ -466,12 +456,12 @@ void SetLineTooltip(HWND line, const char* text) {
     SendMessageA(app.tooltip, TTM_UPDATETIPTEXTA, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
-void RepaintIndicators(int firstId, int lastId) {
-    for (int id = firstId; id <= lastId; ++id) InvalidateRect(GetDlgItem(App().mainWindow, id), nullptr, TRUE);
+void RepaintIndicators(HWND mainWindow, int firstId, int lastId) {
+    for (int id = firstId; id <= lastId; ++id) InvalidateRect(GetDlgItem(mainWindow, id), nullptr, TRUE);
 }
 
-void RepaintIndicatorRow() {
-    RepaintIndicators(IDC_MEMORY_INDICATOR, IDC_MEMORY_INDICATOR);
-    RepaintIndicators(IDC_MODE_AUTO, IDC_MODE_FIX);
-    RepaintIndicators(IDC_ANGLE_RAD, IDC_ANGLE_GRAD);
+void RepaintIndicatorRow(HWND mainWindow) {
+    RepaintIndicators(mainWindow, IDC_MEMORY_INDICATOR, IDC_MEMORY_INDICATOR);
+    RepaintIndicators(mainWindow, IDC_MODE_AUTO, IDC_MODE_FIX);
+    RepaintIndicators(mainWindow, IDC_ANGLE_RAD, IDC_ANGLE_GRAD);
 }

@@ -12,8 +12,8 @@
 
 namespace {
 
-void ActOnViewNumber(HWND mainWindow, int number) {
-    AppState& app = App();
+void ActOnViewNumber(AppState& app, int number) {
+    HWND mainWindow = app.mainWindow;
     switch (number) {
     case kViewDisplayOnly: {
         SIZE size = MainWindowSize(app.dpi, true);
@@ -41,11 +41,13 @@ void ActOnViewNumber(HWND mainWindow, int number) {
     }
 }
 
+// The context is the state of the main window.
 void RunSettingsLine(const char* line, void* context) {
-    TaskRecord& task = App().CurrentTask;
+    AppState& app = *static_cast<AppState*>(context);
+    TaskRecord& task = app.CurrentTask;
     // The reader hands over no line longer than the input line allows.
     if (!CopyText(task.szTask, line)) return;
-    ActOnViewNumber(static_cast<HWND>(context), CalculateTask(task));
+    ActOnViewNumber(app, CalculateTask(task));
 }
 
 bool MoveReplacing(const char* from, const char* to) {
@@ -54,10 +56,9 @@ bool MoveReplacing(const char* from, const char* to) {
 
 }  // namespace
 
-void ReadSettingsFile(HWND mainWindow) { ReadSettingsCommands(kSettingsFileName, RunSettingsLine, mainWindow); }
+void ReadSettingsFile(AppState& app) { ReadSettingsCommands(kSettingsFileName, RunSettingsLine, &app); }
 
-void WriteSettingsFile() {
-    const AppState& app = App();
+void WriteSettingsFile(const AppState& app) {
     const ViewFlags view{app.bDisplayOnly, app.bAlwaysOnTop, app.bHistoryVisible, app.bTaskNumbering};
     if (!SaveSettingsFile(kSettingsFileName, kSettingsTempFileName, app.CurrentTask, view, MoveReplacing)) {
         MessageBoxA(nullptr, kSettingsSaveFailedText, kMessageCaption, MB_ICONERROR);

@@ -56,7 +56,7 @@ bool StartZentrabel(HINSTANCE instance, int showCommand) {
     int left = GetSystemMetrics(SM_CXSCREEN) / 2 - size.cx / 2;
     int top = GetSystemMetrics(SM_CYSCREEN) / 2 - size.cy / 2;
     app.mainWindow = CreateWindowExA(kMainWindowExStyle, kClassName, "Zentrabel", kMainWindowStyle, left, top, size.cx,
-                                     size.cy, nullptr, nullptr, instance, nullptr);
+                                     size.cy, nullptr, nullptr, instance, &app);
     if (!app.mainWindow) {
         ShowFailure("Window Creation Failed!");
         return false;
@@ -79,30 +79,37 @@ bool StartZentrabel(HINSTANCE instance, int showCommand) {
     app.historyText = GetDlgItem(app.historyDialog, IDC_HISTORY_TEXT);
 
     WriteBanner(app.historyText);
-    ReadSettingsFile(app.mainWindow);
-    MoveToolbarUnderDisplay();
+    ReadSettingsFile(app);
+    MoveToolbarUnderDisplay(app);
     ShowWindow(app.mainWindow, showCommand);
     UpdateWindow(app.mainWindow);
     app.accelerators = LoadAcceleratorsA(instance, MAKEINTRESOURCEA(IDR_ACCELERATORS));
     return true;
 }
 
-void RouteMessage(MSG& message) {
-    const AppState& app = App();
+namespace {
+
+void Route(const AppState& app, MSG& message) {
     if (app.historyDialog && IsDialogMessageA(app.historyDialog, &message)) return;
     // While the past-tasks list is open, Enter and Escape pick from it and
     // close it (the input line hands them on) instead of calculating.
-    if (app.accelerators && !PastTasksOpen() && TranslateAcceleratorA(app.mainWindow, app.accelerators, &message)) {
+    if (app.accelerators && !PastTasksOpen(app.pastTasks) &&
+        TranslateAcceleratorA(app.mainWindow, app.accelerators, &message)) {
         return;
     }
     TranslateMessage(&message);
     DispatchMessageA(&message);
 }
 
+}  // namespace
+
+void RouteMessage(MSG& message) { Route(App(), message); }
+
 int RunMessageLoop() {
+    const AppState& app = App();
     MSG message{};
     BOOL got;
-    while ((got = GetMessageA(&message, nullptr, 0, 0)) > 0) RouteMessage(message);
+    while ((got = GetMessageA(&message, nullptr, 0, 0)) > 0) Route(app, message);
     return got == 0 ? static_cast<int>(message.wParam) : 0;
 }
 
