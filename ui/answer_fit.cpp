@@ -11,41 +11,30 @@ namespace {
 // Below this character height text is no longer worth reading; an answer
 // that still does not fit is shown in it (cut) rather than smaller.
 constexpr int kSmallestHeight = 6;
-// The smaller answer fonts, by character height in pixels; made when first
-// needed and kept, since the same widest answers come back again and again.
-constexpr int kMaxHeight = 128;
-HFONT gSmallerFonts[kMaxHeight + 1];
 constexpr UINT_PTR kSubclassId = 1;
-// Texts are measured in a memory device context of the screen, made once:
-// cheaper than the line's own (under Wine a window's device context costs a
-// trip to the display server), with the same text widths.
-HDC gMeasuring;
-// The widest character of the answer font at the DPI it was made for, for
-// the texts so short that they fit without being measured.
-HFONT gWidestCharFont;
-int gWidestCharDpi;
-int gWidestChar;
 
 // A character count that fits the width in `font` whatever the characters.
-bool FitsUnmeasured(const AppState& app, HFONT font, int length, int width) {
-    if (font != gWidestCharFont || app.dpi != gWidestCharDpi) {
+bool FitsUnmeasured(AppState& app, HFONT font, int length, int width) {
+    AnswerFit& fit = app.answerFit;
+    if (font != fit.widestCharFont || app.dpi != fit.widestCharDpi) {
         TEXTMETRICA metrics{};
-        SelectObject(gMeasuring, font);
-        gWidestChar = GetTextMetricsA(gMeasuring, &metrics) ? metrics.tmMaxCharWidth : 0;
-        gWidestCharFont = font;
-        gWidestCharDpi = app.dpi;
+        SelectObject(fit.measuring, font);
+        fit.widestChar = GetTextMetricsA(fit.measuring, &metrics) ? metrics.tmMaxCharWidth : 0;
+        fit.widestCharFont = font;
+        fit.widestCharDpi = app.dpi;
     }
-    return gWidestChar > 0 && length * gWidestChar <= width;
+    return fit.widestChar > 0 && length * fit.widestChar <= width;
 }
 
-HFONT AnswerFont(const AppState& app, int height, int designHeight) {
-    if (height >= designHeight || height > kMaxHeight) return app.fonts[kAnswerFont];
-    if (!gSmallerFonts[height]) {
+HFONT AnswerFont(AppState& app, int height, int designHeight) {
+    if (height >= designHeight || height > AnswerFit::kMaxHeight) return app.fonts[kAnswerFont];
+    HFONT& smaller = app.answerFit.smallerFonts[height];
+    if (!smaller) {
         LOGFONTA description = FontDescription(kAnswerFont, app.dpi);
         description.lfHeight = -height;
-        gSmallerFonts[height] = CreateFontIndirectA(&description);
+        smaller = CreateFontIndirectA(&description);
     }
-    return gSmallerFonts[height];
+    return smaller;
 }
 
 int TextWidth(HDC dc, HFONT font, const char* text, int length) {
@@ -57,32 +46,33 @@ int TextWidth(HDC dc, HFONT font, const char* text, int length) {
 
 // The answer font when `text` fits the line in it, otherwise the highest
 // smaller one in which it does.
-HFONT FontFor(const AppState& app, HWND line, const char* text) {
+HFONT FontFor(AppState& app, HWND line, const char* text) {
     HFONT designed = app.fonts[kAnswerFont];
     int length = lstrlenA(text);
     if (!designed || length == 0) return designed;
-    if (!gMeasuring) gMeasuring = CreateCompatibleDC(nullptr);
-    if (!gMeasuring) return designed;
+    HDC& measuring = app.answerFit.measuring;
+    if (!measuring) measuring = CreateCompatibleDC(nullptr);
+    if (!measuring) return designed;
     RECT client{};
     GetClientRect(line, &client);
     HFONT chosen = designed;
     bool fits = FitsUnmeasured(app, designed, length, client.right) ||
-                TextWidth(gMeasuring, designed, text, length) <= client.right;
+                TextWidth(measuring, designed, text, length) <= client.right;
     if (!fits) {
         int designHeight = -FontDescription(kAnswerFont, app.dpi).lfHeight;
         for (int height = designHeight - 1; height >= kSmallestHeight; --height) {
             HFONT smaller = AnswerFont(app, height, designHeight);
             if (!smaller) break;
             chosen = smaller;
-            if (TextWidth(gMeasuring, smaller, text, length) <= client.right) break;
+            if (TextWidth(measuring, smaller, text, length) <= client.right) break;
         }
     }
     // No font of the window stays selected, so that each can be deleted.
-    SelectObject(gMeasuring, GetStockObject(SYSTEM_FONT));
+    SelectObject(measuring, GetStockObject(SYSTEM_FONT));
     return chosen;
 }
 
-void SetFontFor(const AppState& app, HWND line, const char* text, BOOL redraw) {
+void SetFontFor(AppState& app, HWND line, const char* text, BOOL redraw) {
     HFONT font = FontFor(app, line, text);
     if (font && reinterpret_cast<HFONT>(SendMessageA(line, WM_GETFONT, 0, 0)) != font) {
         SendMessageA(line, WM_SETFONT, reinterpret_cast<WPARAM>(font), redraw);
@@ -113,11 +103,11 @@ void FitAnswerFont(AppState& app, HWND line) {
     SetFontFor(app, line, text, TRUE);
 }
 
-void DestroyAnswerFonts() {
-    if (gMeasuring) DeleteDC(gMeasuring);
-    gMeasuring = nullptr;
-    gWidestCharFont = nullptr;
-    for (HFONT& font : gSmallerFonts) {
+void DestroyAnswerFonts(AnswerFit& fit) {
+    if (fit.measuring) DeleteDC(fit.measuring);
+    fit.measuring = nullptr;
+    fit.widestCharFont = nullptr;
+    for (HFONT& font : fit.smallerFonts) {
         if (font) DeleteObject(font);
         font = nullptr;
     }

@@ -8,6 +8,10 @@
 
 #include <windows.h>
 
+#include <commctrl.h>
+
+#include "answer_fit.h"
+#include "history_dialog.h"
 #include "layout_rules.h"
 #include "recall_rules.h"
 #include "task_record.h"
@@ -30,9 +34,22 @@ struct AppState {
     HWND currentAnswerLine;
     HWND x1Label;
     HWND x2Label;
+    // The sunken panel behind the display.
+    HWND panel;
     HACCEL accelerators;
     HBRUSH backgroundBrush;
+    HIMAGELIST toolbarImages;
     HFONT fonts[kFontSlotCount];
+    // Controls without a font of their own draw with the system font, which
+    // is made for the system DPI; in a window at another DPI they get this
+    // copy of it at the window's DPI instead. The tooltips likewise.
+    HFONT systemFontForDpi;
+    HFONT tooltipFontAtSystemDpi;
+    HFONT tooltipFontForDpi;
+    // The smaller fonts of the answer lines and what measures their texts.
+    AnswerFit answerFit;
+    // What the Task History dialog is handed when it is created.
+    HistoryDialogData historyDialogData;
 
     // The DPI the main window's face is laid out for.
     int dpi;

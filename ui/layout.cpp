@@ -118,15 +118,6 @@ constexpr COLORREF kTaskText = RGB(0, 128, 0);
 constexpr COLORREF kIndicatorOn = RGB(1, 1, 1);
 constexpr COLORREF kIndicatorOff = RGB(192, 192, 192);
 
-HIMAGELIST gToolbarImages;
-HWND gPanel;
-// Controls without a font of their own draw with the system font, which is
-// made for the system DPI; in a window at another DPI they get this copy of
-// it at the window's DPI instead. The tooltips likewise.
-HFONT gSystemFontForDpi;
-HFONT gTooltipFontAtSystemDpi;
-HFONT gTooltipFontForDpi;
-
 HWND MakeControl(const AppState& app, DWORD exStyle, const char* className, const char* text, DWORD style,
                  const Place& place, int dpi, HWND parent, int id) {
     return CreateWindowExA(exStyle, className, text, WS_CHILD | style, ScalePixels(place.x, dpi),
@@ -142,7 +133,7 @@ void PlaceControl(HWND control, const Place& place, int dpi) {
 
 void SetFont(const AppState& app, HWND control, int slot, BOOL redraw = FALSE) {
     if (!control) return;
-    HFONT font = slot == kNoFont ? gSystemFontForDpi : app.fonts[slot];
+    HFONT font = slot == kNoFont ? app.systemFontForDpi : app.fonts[slot];
     if (font || slot == kNoFont) SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), redraw);
 }
 
@@ -164,7 +155,7 @@ void AddTool(const AppState& app, HWND control, const char* text) {
 
 // Gives the toolbar the standard images in the size the DPI calls for: the
 // large ones once the small ones would be scaled to their size or more.
-void SetToolbarImages(const AppState& app, int dpi) {
+void SetToolbarImages(AppState& app, int dpi) {
     HWND toolbar = app.toolbar;
     bool large = ScalePixels(kSmallImage, dpi) >= kLargeImage;
     int size = large ? kLargeImage : kSmallImage;
@@ -175,8 +166,8 @@ void SetToolbarImages(const AppState& app, int dpi) {
     SendMessageA(toolbar, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(images));
     SendMessageA(toolbar, TB_LOADIMAGES, large ? IDB_STD_LARGE_COLOR : IDB_STD_SMALL_COLOR,
                  reinterpret_cast<LPARAM>(HINST_COMMCTRL));
-    if (gToolbarImages) ImageList_Destroy(gToolbarImages);
-    gToolbarImages = images;
+    if (app.toolbarImages) ImageList_Destroy(app.toolbarImages);
+    app.toolbarImages = images;
 }
 
 void CreateToolbar(AppState& app, HWND window, int dpi) {
@@ -300,13 +291,13 @@ void MakeFonts(AppState& app, int dpi, HFONT (&previous)[kFontSlotCount + 2]) {
         LOGFONTA description = FontDescription(slot, dpi);
         app.fonts[slot] = CreateFontIndirectA(&description);
     }
-    previous[kFontSlotCount] = gSystemFontForDpi;
-    previous[kFontSlotCount + 1] = gTooltipFontForDpi;
-    gSystemFontForDpi = nullptr;
-    gTooltipFontForDpi = nullptr;
+    previous[kFontSlotCount] = app.systemFontForDpi;
+    previous[kFontSlotCount + 1] = app.tooltipFontForDpi;
+    app.systemFontForDpi = nullptr;
+    app.tooltipFontForDpi = nullptr;
     if (dpi != ScreenDpi()) {
-        gSystemFontForDpi = MakeFontForDpi(static_cast<HFONT>(GetStockObject(SYSTEM_FONT)), dpi);
-        gTooltipFontForDpi = MakeFontForDpi(gTooltipFontAtSystemDpi, dpi);
+        app.systemFontForDpi = MakeFontForDpi(static_cast<HFONT>(GetStockObject(SYSTEM_FONT)), dpi);
+        app.tooltipFontForDpi = MakeFontForDpi(app.tooltipFontAtSystemDpi, dpi);
     }
 }
 
@@ -319,7 +310,7 @@ void GiveFonts(const AppState& app, HWND window, BOOL redraw) {
     SetFont(app, app.pastTasks, kInputFont, redraw);
     SetFont(app, app.inputLine, kInputFont, redraw);
     // The keys' tooltips and the toolbar's own.
-    HFONT tooltipFont = gTooltipFontForDpi ? gTooltipFontForDpi : gTooltipFontAtSystemDpi;
+    HFONT tooltipFont = app.tooltipFontForDpi ? app.tooltipFontForDpi : app.tooltipFontAtSystemDpi;
     HWND toolbarTips = app.toolbar ? reinterpret_cast<HWND>(SendMessageA(app.toolbar, TB_GETTOOLTIPS, 0, 0)) : nullptr;
     for (HWND tooltip : {app.tooltip, toolbarTips}) {
         if (tooltip && tooltipFont) SendMessageA(tooltip, WM_SETFONT, reinterpret_cast<WPARAM>(tooltipFont), FALSE);
@@ -353,11 +344,11 @@ void CreateMainControls(AppState& app, HWND window) {
         SetWindowPos(app.tooltip, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
         // A copy, since the tooltip may delete its own font when given another.
         auto own = reinterpret_cast<HFONT>(SendMessageA(app.tooltip, WM_GETFONT, 0, 0));
-        gTooltipFontAtSystemDpi = MakeFontForDpi(own, ScreenDpi());
+        app.tooltipFontAtSystemDpi = MakeFontForDpi(own, ScreenDpi());
     }
 
-    gPanel = MakeControl(app, WS_EX_CLIENTEDGE, "static", "", WS_VISIBLE | WS_THICKFRAME, kPanelPlace, dpi, window, -1);
-    EnableWindow(gPanel, FALSE);
+    app.panel = MakeControl(app, WS_EX_CLIENTEDGE, "static", "", WS_VISIBLE | WS_THICKFRAME, kPanelPlace, dpi, window, -1);
+    EnableWindow(app.panel, FALSE);
 
     HFONT unused[kFontSlotCount + 2] = {};
     MakeFonts(app, dpi, unused);
@@ -400,7 +391,7 @@ void LayOutMainControls(AppState& app, HWND window, int dpi) {
     GiveFonts(app, window, TRUE);
     for (HFONT& font : previous) DeleteFont(font);
 
-    PlaceControl(gPanel, kPanelPlace, dpi);
+    PlaceControl(app.panel, kPanelPlace, dpi);
     for (int k = 0; k < kKeypadCells; ++k) PlaceControl(GetDlgItem(window, IDC_KEY_FIRST + k), KeyCell(k), dpi);
     PlaceControl(GetDlgItem(window, IDC_EQUALS), kEqualsPlace, dpi);
     for (const StaticRow& entry : kDisplayStatics) PlaceControl(GetDlgItem(window, entry.id), entry.place(), dpi);
@@ -425,13 +416,13 @@ void DestroyBackgroundBrush(AppState& app) {
 
 void DestroyControlFonts(AppState& app) {
     for (HFONT& font : app.fonts) DeleteFont(font);
-    DeleteFont(gSystemFontForDpi);
-    DeleteFont(gTooltipFontForDpi);
-    DeleteFont(gTooltipFontAtSystemDpi);
-    DestroyAnswerFonts();
-    if (gToolbarImages) ImageList_Destroy(gToolbarImages);
-    gToolbarImages = nullptr;
-    gPanel = nullptr;
+    DeleteFont(app.systemFontForDpi);
+    DeleteFont(app.tooltipFontForDpi);
+    DeleteFont(app.tooltipFontAtSystemDpi);
+    DestroyAnswerFonts(app.answerFit);
+    if (app.toolbarImages) ImageList_Destroy(app.toolbarImages);
+    app.toolbarImages = nullptr;
+    app.panel = nullptr;
 }
 
 HBRUSH ColorControl(const AppState& app, HDC dc, HWND control) {

@@ -14,8 +14,6 @@ namespace {
 
 constexpr char kClassName[] = "myWindowClass";
 
-HistoryDialogData gHistoryDialogData;
-
 void ShowFailure(const char* text) { MessageBoxA(nullptr, text, "Error!", MB_ICONEXCLAMATION | MB_OK); }
 
 }  // namespace
@@ -69,8 +67,8 @@ bool StartZentrabel(HINSTANCE instance, int showCommand) {
         SetWindowPos(app.mainWindow, nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
 
-    gHistoryDialogData = HistoryDialogData{app.mainWindow, &app.bHistoryVisible};
-    app.historyDialog = CreateHistoryDialog(instance, app.mainWindow, &gHistoryDialogData);
+    app.historyDialogData = HistoryDialogData{app.mainWindow, &app.bHistoryVisible};
+    app.historyDialog = CreateHistoryDialog(instance, app.mainWindow, &app.historyDialogData);
     if (!app.historyDialog) {
         ShowFailure("Dialog Creation Failed!");
         DestroyWindow(app.mainWindow);
