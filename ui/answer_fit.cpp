@@ -3,8 +3,8 @@
 #include <commctrl.h>
 
 #include "app.h"
+#include "control_fonts.h"
 #include "display_rules.h"
-#include "layout.h"
 
 namespace {
 
@@ -15,20 +15,20 @@ constexpr UINT_PTR kSubclassId = 1;
 
 // A character count that fits the width in `font` whatever the characters.
 bool FitsUnmeasured(AppState& app, HFONT font, int length, int width) {
-    AnswerFit& fit = app.answerFit;
-    if (font != fit.widestCharFont || app.dpi != fit.widestCharDpi) {
+    AnswerFonts& fonts = app.answerFonts;
+    if (font != fonts.widestCharFont || app.dpi != fonts.widestCharDpi) {
         TEXTMETRICA metrics{};
-        SelectObject(fit.measuring, font);
-        fit.widestChar = GetTextMetricsA(fit.measuring, &metrics) ? metrics.tmMaxCharWidth : 0;
-        fit.widestCharFont = font;
-        fit.widestCharDpi = app.dpi;
+        SelectObject(fonts.measuring, font);
+        fonts.widestChar = GetTextMetricsA(fonts.measuring, &metrics) ? metrics.tmMaxCharWidth : 0;
+        fonts.widestCharFont = font;
+        fonts.widestCharDpi = app.dpi;
     }
-    return fit.widestChar > 0 && length * fit.widestChar <= width;
+    return fonts.widestChar > 0 && length * fonts.widestChar <= width;
 }
 
 HFONT AnswerFont(AppState& app, int height, int designHeight) {
-    if (height >= designHeight || height > AnswerFit::kMaxHeight) return app.fonts[kAnswerFont];
-    HFONT& smaller = app.answerFit.smallerFonts[height];
+    if (height >= designHeight || height > AnswerFonts::kMaxHeight) return app.fonts[kAnswerFont];
+    HFONT& smaller = app.answerFonts.smallerFonts[height];
     if (!smaller) {
         LOGFONTA description = FontDescription(kAnswerFont, app.dpi);
         description.lfHeight = -height;
@@ -50,7 +50,7 @@ HFONT FontFor(AppState& app, HWND line, const char* text) {
     HFONT designed = app.fonts[kAnswerFont];
     int length = lstrlenA(text);
     if (!designed || length == 0) return designed;
-    HDC& measuring = app.answerFit.measuring;
+    HDC& measuring = app.answerFonts.measuring;
     if (!measuring) measuring = CreateCompatibleDC(nullptr);
     if (!measuring) return designed;
     RECT client{};
@@ -103,11 +103,11 @@ void FitAnswerFont(AppState& app, HWND line) {
     SetFontFor(app, line, text, TRUE);
 }
 
-void DestroyAnswerFonts(AnswerFit& fit) {
-    if (fit.measuring) DeleteDC(fit.measuring);
-    fit.measuring = nullptr;
-    fit.widestCharFont = nullptr;
-    for (HFONT& font : fit.smallerFonts) {
+void DestroyAnswerFonts(AnswerFonts& fonts) {
+    if (fonts.measuring) DeleteDC(fonts.measuring);
+    fonts.measuring = nullptr;
+    fonts.widestCharFont = nullptr;
+    for (HFONT& font : fonts.smallerFonts) {
         if (font) DeleteObject(font);
         font = nullptr;
     }

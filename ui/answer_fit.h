@@ -8,26 +8,8 @@
 
 #include <windows.h>
 
+struct AnswerFonts;
 struct AppState;
-
-// What the fitting keeps from one answer to the next (in the main window's
-// state).
-struct AnswerFit {
-    // The smaller answer fonts, by character height in pixels; made when
-    // first needed and kept, since the same widest answers come back again
-    // and again.
-    static constexpr int kMaxHeight = 128;
-    HFONT smallerFonts[kMaxHeight + 1];
-    // Texts are measured in a memory device context of the screen, made once:
-    // cheaper than the line's own (under Wine a window's device context costs
-    // a trip to the display server), with the same text widths.
-    HDC measuring;
-    // The widest character of the answer font at the DPI it was made for, for
-    // the texts so short that they fit without being measured.
-    HFONT widestCharFont;
-    int widestCharDpi;
-    int widestChar;
-};
 
 // From now on every text the line is given (WM_SETTEXT, whoever sends it)
 // is measured first and the line's font chosen for it, from the fonts of
@@ -40,4 +22,4 @@ void FitAnswerFont(AppState& app, HWND line);
 // Deletes the smaller answer fonts made so far and the measuring device
 // context; the answer font itself is the layout's. Only once the answer lines
 // are gone.
-void DestroyAnswerFonts(AnswerFit& fit);
+void DestroyAnswerFonts(AnswerFonts& fonts);

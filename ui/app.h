@@ -10,11 +10,29 @@
 
 #include <commctrl.h>
 
-#include "answer_fit.h"
 #include "history_dialog.h"
 #include "layout_rules.h"
 #include "recall_rules.h"
 #include "task_record.h"
+
+// What the fitting of the answer lines (answer_fit.h) keeps from one answer to
+// the next.
+struct AnswerFonts {
+    // The smaller answer fonts, by character height in pixels; made when
+    // first needed and kept, since the same widest answers come back again
+    // and again.
+    static constexpr int kMaxHeight = 128;
+    HFONT smallerFonts[kMaxHeight + 1];
+    // Texts are measured in a memory device context of the screen, made once:
+    // cheaper than the line's own (under Wine a window's device context costs
+    // a trip to the display server), with the same text widths.
+    HDC measuring;
+    // The widest character of the answer font at the DPI it was made for, for
+    // the texts so short that they fit without being measured.
+    HFONT widestCharFont;
+    int widestCharDpi;
+    int widestChar;
+};
 
 struct AppState {
     HINSTANCE instance;
@@ -47,7 +65,7 @@ struct AppState {
     HFONT tooltipFontAtSystemDpi;
     HFONT tooltipFontForDpi;
     // The smaller fonts of the answer lines and what measures their texts.
-    AnswerFit answerFit;
+    AnswerFonts answerFonts;
     // What the Task History dialog is handed when it is created.
     HistoryDialogData historyDialogData;
 

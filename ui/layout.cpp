@@ -4,6 +4,7 @@
 
 #include "answer_fit.h"
 #include "app.h"
+#include "control_fonts.h"
 #include "display_rules.h"
 #include "input_keys.h"
 #include "keypad_rules.h"
@@ -28,22 +29,6 @@ constexpr POINT kToolbarPlace{14, 154};
 // The standard toolbar images come in these two sizes.
 constexpr int kSmallImage = 16;
 constexpr int kLargeImage = 24;
-
-struct FontRow {
-    int height;  // character height in pixels
-    int weight;
-    const char* face;
-};
-
-constexpr FontRow kFonts[kFontSlotCount] = {
-    /* kKeyFont13 */ {13, FW_NORMAL, "San Serif"},
-    /* kKeyFont12 */ {12, FW_NORMAL, "San Serif"},
-    /* kKeyFont20 */ {20, FW_NORMAL, "San Serif"},
-    /* kIndicatorFont */ {8, FW_NORMAL, "San Serif"},
-    /* kTaskFont */ {12, FW_NORMAL, "San Serif"},
-    /* kAnswerFont */ {15, FW_BOLD, "MS Sans Serif"},
-    /* kInputFont */ {12, FW_NORMAL, "Arial"},
-};
 
 struct KeyTip {
     int id;
@@ -260,19 +245,6 @@ void ShowBesideMainWindow(HWND window, HWND mainWindow, int gap, int dpi) {
     ShowWindow(window, SW_SHOW);
 }
 
-LOGFONTA FontDescription(int slot, int dpi) {
-    LOGFONTA description{};
-    description.lfHeight = -ScalePixels(kFonts[slot].height, dpi);
-    description.lfWeight = kFonts[slot].weight;
-    description.lfCharSet = DEFAULT_CHARSET;
-    description.lfOutPrecision = OUT_DEFAULT_PRECIS;
-    description.lfClipPrecision = CLIP_DEFAULT_PRECIS;
-    description.lfQuality = DEFAULT_QUALITY;
-    description.lfPitchAndFamily = DEFAULT_PITCH | FF_SWISS;
-    lstrcpynA(description.lfFaceName, kFonts[slot].face, LF_FACESIZE);
-    return description;
-}
-
 const char* ToolbarTooltip(int command) {
     for (const ToolbarButton& button : kToolbar) {
         if (button.image >= 0 && button.command == command) return button.tip;
@@ -419,7 +391,7 @@ void DestroyControlFonts(AppState& app) {
     DeleteFont(app.systemFontForDpi);
     DeleteFont(app.tooltipFontForDpi);
     DeleteFont(app.tooltipFontAtSystemDpi);
-    DestroyAnswerFonts(app.answerFit);
+    DestroyAnswerFonts(app.answerFonts);
     if (app.toolbarImages) ImageList_Destroy(app.toolbarImages);
     app.toolbarImages = nullptr;
     app.panel = nullptr;

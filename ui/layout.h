@@ -41,9 +41,6 @@ SIZE MainWindowSize(int dpi, bool displayOnly);
 // DPI the main window is laid out for.
 void ShowBesideMainWindow(HWND window, HWND mainWindow, int gap, int dpi);
 
-// The logical font of a font slot at `dpi`.
-LOGFONTA FontDescription(int slot, int dpi);
-
 // Release what CreateMainControls made: the brush when the main window is
 // destroyed, the fonts and toolbar images once its children are gone.
 void DestroyBackgroundBrush(AppState& app);
