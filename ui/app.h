@@ -71,7 +71,8 @@ struct AppState {
 
     // The DPI the main window's face is laid out for.
     int dpi;
-    // Horizontal gap between the main window and a window placed beside it.
+    // Horizontal gap at 96 DPI between the main window and a window placed
+    // beside it (kBesideGap, or none on systems before major version 6).
     int iWindowGap;
     // View flags, 0 or 1.
     int bDisplayOnly;

@@ -29,7 +29,8 @@ void Recall(AppState& app, bool older) {
     const int count = static_cast<int>(SendMessageA(list, CB_GETCOUNT, 0, 0));
     const std::string line = InputText(app.inputLine);
     const PastTaskReader read = [list](int index) { return PastTask(list, index); };
-    std::optional<std::string> shown = older ? app.recall.Older(line, count, read) : app.recall.Newer(line, count, read);
+    std::optional<std::string> shown =
+        older ? app.recall.Older(line, count, read) : app.recall.Newer(line, count, read);
     if (shown) SetInputText(app.inputLine, shown->c_str());
 }
 

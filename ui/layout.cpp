@@ -218,8 +218,6 @@ void CreateKeypad(const AppState& app, HWND window, int dpi) {
 
 }  // namespace
 
-int CaptionHeight() { return GetSystemMetrics(SM_CYCAPTION); }
-
 SIZE MainWindowSize(int dpi, bool displayOnly) {
     // The designed sizes are those of the whole window at 96 DPI; what is
     // scaled is the client area they leave inside the frame at 96 DPI, and
@@ -319,7 +317,8 @@ void CreateMainControls(AppState& app, HWND window) {
         app.tooltipFontAtSystemDpi = MakeFontForDpi(own, ScreenDpi());
     }
 
-    app.panel = MakeControl(app, WS_EX_CLIENTEDGE, "static", "", WS_VISIBLE | WS_THICKFRAME, kPanelPlace, dpi, window, -1);
+    app.panel =
+        MakeControl(app, WS_EX_CLIENTEDGE, "static", "", WS_VISIBLE | WS_THICKFRAME, kPanelPlace, dpi, window, -1);
     EnableWindow(app.panel, FALSE);
 
     HFONT unused[kFontSlotCount + 2] = {};

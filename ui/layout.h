@@ -62,6 +62,3 @@ void SetLineTooltip(const AppState& app, HWND line, const char* text);
 // so their colours follow CurrentTask.
 void RepaintIndicators(HWND mainWindow, int firstId, int lastId);
 void RepaintIndicatorRow(HWND mainWindow);
-
-// Height of a window caption, read each time it is needed.
-int CaptionHeight();

@@ -6,9 +6,10 @@
 
 struct AppState;
 
-// Calculates the input line of `app` on its records. A line longer than 509 characters is refused
-// whole with "Expression is too long !" in the current-answer line; a line
-// that starts with "=" is thrown away without calculation.
+// Calculates the input line of `app` on its records. A line longer than 509
+// characters is refused whole with "Expression is too long !" in the
+// current-answer line; a line that starts with "=" is thrown away without
+// calculation.
 void EnterTask(AppState& app);
 
 // Handles a notification of the past-tasks list: on CBN_SELENDOK the selected
