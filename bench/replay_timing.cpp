@@ -9,7 +9,8 @@
 #include <string>
 
 #include "app.h"
-#include "history_files.h"
+#include "history_dialog.h"
+#include "history_file_commands.h"
 #include "resource_ids.h"
 #include "startup.h"
 #include "window_timing.h"
@@ -40,7 +41,7 @@ bool WriteTaskFile(const char* path, int count) {
 void TimeReplay(const char* label, const char* path) {
     const AppState& app = App();
     HWND history = GetDlgItem(app.historyDialog, IDC_HISTORY_TEXT);
-    WriteBanner();
+    WriteBanner(history);
     const double cpuBefore = window_timing::ProcessorMilliseconds() / 1000.0;
     LARGE_INTEGER before = Now();
     const int result = ReplayHistoryFile(path, app.mainWindow, app.inputLine, history);
@@ -56,17 +57,19 @@ void TimeReplay(const char* label, const char* path) {
 int main() {
     if (!StartZentrabel(GetModuleHandleA(nullptr), SW_SHOWNORMAL)) return 1;
     Pump();
-    char path[MAX_PATH];
-    GetTempPathA(sizeof path, path);
-    lstrcatA(path, "zbl_replay_timing.txt");
-    if (!WriteTaskFile(path, kTasks)) return 1;
+    char folder[MAX_PATH];
+    const DWORD length = GetTempPathA(sizeof folder, folder);
+    if (length == 0 || length >= sizeof folder) return 1;
+    std::string path(folder, length);
+    path += "zbl_replay_timing.txt";
+    if (!WriteTaskFile(path.c_str(), kTasks)) return 1;
 
-    TimeReplay("history hidden", path);
+    TimeReplay("history hidden", path.c_str());
     SendMessageA(App().mainWindow, WM_COMMAND, IDM_VIEW_HISTORY, 0);
     Pump();
-    TimeReplay("history shown", path);
+    TimeReplay("history shown", path.c_str());
 
-    DeleteFileA(path);
+    DeleteFileA(path.c_str());
     DestroyWindow(App().mainWindow);
     Pump();
     return 0;

@@ -1,11 +1,10 @@
-// History files: what a saved history holds, the name proposed for it, and
-// how a history file is cut into the lines that are replayed as tasks.
+// History files: what a saved history holds, and how a history file is cut
+// into the lines that are replayed as tasks.
 // Nothing here touches a file or the platform; the caller supplies the bytes
 // and the way to write them.
 #pragma once
 
 #include <cstddef>
-#include <ctime>
 
 // The maker's web address (build configuration ZBL_MAKER_ADDRESS).
 extern const char kMakerAddress[];
@@ -14,22 +13,6 @@ extern const char kMakerAddress[];
 // line and the maker's address, with no line end after the address.
 extern const char kHistoryFooter[];
 extern const size_t kHistoryFooterLength;
-
-// Both file dialogs: "Text Files (*.txt)" then "All Files (*.*)", as the
-// dialogs want it (pairs of NUL-terminated texts, an empty text at the end).
-inline constexpr char kHistoryFileFilter[] = "Text Files (*.txt)\0*.txt\0All Files (*.*)\0*.*\0";
-inline constexpr char kHistoryDefaultExtension[] = "txt";
-inline constexpr size_t kHistoryFileNameCapacity = 259;  // a 260-character buffer
-
-inline constexpr char kHistorySaveFailedText[] =
-    "ERROR - Save failed !\r\n\r\n"
-    "The task history was not saved.\r\n"
-    "The file could not be created or written.";
-
-// "zbl_%d%m%Y" of `date` (day and month with two digits, the year with four,
-// for example "zbl_24082013"), NUL-terminated. Returns its length, or 0 (and
-// an empty text) when it does not fit `capacity` characters.
-size_t WriteProposedHistoryName(const std::tm& date, char* out, size_t capacity);
 
 // Writes `size` bytes somewhere; true only when all of them were written.
 using ByteWriter = bool (*)(void* context, const char* bytes, size_t size);

@@ -6,19 +6,9 @@
 
 #include <cstddef>
 
-inline constexpr char kPrintDocumentName[] = "Tavrin - Task History";
-inline constexpr char kPrintCaption[] = "Print History";
-inline constexpr char kNoPrintDataText[] = "No data available to print!";
-
-// A history shorter than this is not printed (kNoPrintDataText instead).
+// A history shorter than this is not printed (the window says there is
+// nothing to print instead).
 inline constexpr size_t kPrintMinimumLength = 64;
-
-// The print dialog's initial values.
-inline constexpr int kPrintDialogFromPage = 1;
-inline constexpr int kPrintDialogToPage = 1;
-inline constexpr int kPrintDialogMinPage = 1;
-inline constexpr int kPrintDialogMaxPage = 65535;
-inline constexpr int kPrintDialogCopies = 1;
 
 // Printed lines are built in a 128-character buffer: at most 127 characters.
 inline constexpr size_t kPrintedLineCapacity = 127;

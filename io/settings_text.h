@@ -17,12 +17,6 @@ inline constexpr char kSettingsFileName[] = "zbl.cfg";
 // leaves the old settings in place.
 inline constexpr char kSettingsTempFileName[] = "zbl.cfg.new";
 
-inline constexpr char kMessageCaption[] = "Zentrabel";
-inline constexpr char kSettingsSaveFailedText[] =
-    "ERROR - Save failed !\r\n\r\n"
-    "Not able to save your configuration.\r\n"
-    "The destination directory is probably write protected.";
-
 // The numbers CalculateTask hands back for the view lines; only the settings
 // reader gives them a meaning.
 inline constexpr int kViewDisplayOnly = 501;

@@ -3,135 +3,121 @@
 #include <commctrl.h>
 
 #include "app.h"
-#include "layout.h"
+#include "control_fonts.h"
+#include "display_rules.h"
 
 namespace {
 
-// The longest text a display line holds (a task or an answer).
-constexpr int kLineCapacity = 637;
 // Below this character height text is no longer worth reading; an answer
 // that still does not fit is shown in it (cut) rather than smaller.
 constexpr int kSmallestHeight = 6;
-// The smaller answer fonts, by character height in pixels; made when first
-// needed and kept, since the same widest answers come back again and again.
-constexpr int kMaxHeight = 128;
-HFONT gSmallerFonts[kMaxHeight + 1];
 constexpr UINT_PTR kSubclassId = 1;
-// Texts are measured in a memory device context of the screen, made once:
-// cheaper than the line's own (under Wine a window's device context costs a
-// trip to the display server), with the same text widths.
-HDC gMeasuring;
-// The font selected into gMeasuring (none: the DC's own). Selecting a font
-// costs about a millisecond under Wine, so the last one stays selected from
-// one measurement to the next and is let go only before fonts are deleted.
-HFONT gMeasuringFont;
-// The widest character of the answer font at the DPI it was made for, for
-// the texts so short that they fit without being measured.
-HFONT gWidestCharFont;
-int gWidestCharDpi;
-int gWidestChar;
 
-void SelectMeasuringFont(HFONT font) {
-    if (font == gMeasuringFont) return;
-    SelectObject(gMeasuring, font);
-    gMeasuringFont = font;
+void SelectMeasuringFont(AnswerFonts& fonts, HFONT font) {
+    if (font == fonts.measuringFont) return;
+    SelectObject(fonts.measuring, font);
+    fonts.measuringFont = font;
 }
 
 // A character count that fits the width in `font` whatever the characters.
-bool FitsUnmeasured(HFONT font, int length, int width) {
-    if (font != gWidestCharFont || App().dpi != gWidestCharDpi) {
+bool FitsUnmeasured(AppState& app, HFONT font, int length, int width) {
+    AnswerFonts& fonts = app.answerFonts;
+    if (font != fonts.widestCharFont || app.dpi != fonts.widestCharDpi) {
         TEXTMETRICA metrics{};
-        SelectMeasuringFont(font);
-        gWidestChar = GetTextMetricsA(gMeasuring, &metrics) ? metrics.tmMaxCharWidth : 0;
-        gWidestCharFont = font;
-        gWidestCharDpi = App().dpi;
+        SelectMeasuringFont(fonts, font);
+        fonts.widestChar = GetTextMetricsA(fonts.measuring, &metrics) ? metrics.tmMaxCharWidth : 0;
+        fonts.widestCharFont = font;
+        fonts.widestCharDpi = app.dpi;
     }
-    return gWidestChar > 0 && length * gWidestChar <= width;
+    return fonts.widestChar > 0 && length * fonts.widestChar <= width;
 }
 
-HFONT AnswerFont(int height, int designHeight) {
-    if (height >= designHeight || height > kMaxHeight) return App().fonts[kAnswerFont];
-    if (!gSmallerFonts[height]) {
-        LOGFONTA description = FontDescription(kAnswerFont, App().dpi);
+HFONT AnswerFont(AppState& app, int height, int designHeight) {
+    if (height >= designHeight || height > AnswerFonts::kMaxHeight) return app.fonts[kAnswerFont];
+    HFONT& smaller = app.answerFonts.smallerFonts[height];
+    if (!smaller) {
+        LOGFONTA description = FontDescription(kAnswerFont, app.dpi);
         description.lfHeight = -height;
-        gSmallerFonts[height] = CreateFontIndirectA(&description);
+        smaller = CreateFontIndirectA(&description);
     }
-    return gSmallerFonts[height];
+    return smaller;
 }
 
-int TextWidth(HFONT font, const char* text, int length) {
-    SelectMeasuringFont(font);
+int TextWidth(AnswerFonts& fonts, HFONT font, const char* text, int length) {
+    SelectMeasuringFont(fonts, font);
     SIZE size{};
-    GetTextExtentPoint32A(gMeasuring, text, length, &size);
+    GetTextExtentPoint32A(fonts.measuring, text, length, &size);
     return size.cx;
 }
 
 // The answer font when `text` fits the line in it, otherwise the highest
 // smaller one in which it does.
-HFONT FontFor(HWND line, const char* text) {
-    HFONT designed = App().fonts[kAnswerFont];
+HFONT FontFor(AppState& app, HWND line, const char* text) {
+    HFONT designed = app.fonts[kAnswerFont];
     int length = lstrlenA(text);
     if (!designed || length == 0) return designed;
-    if (!gMeasuring) gMeasuring = CreateCompatibleDC(nullptr);
-    if (!gMeasuring) return designed;
+    HDC& measuring = app.answerFonts.measuring;
+    if (!measuring) measuring = CreateCompatibleDC(nullptr);
+    if (!measuring) return designed;
     RECT client{};
     GetClientRect(line, &client);
     HFONT chosen = designed;
-    bool fits = FitsUnmeasured(designed, length, client.right) ||
-                TextWidth(designed, text, length) <= client.right;
+    bool fits = FitsUnmeasured(app, designed, length, client.right) ||
+                TextWidth(app.answerFonts, designed, text, length) <= client.right;
     if (!fits) {
-        int designHeight = -FontDescription(kAnswerFont, App().dpi).lfHeight;
+        int designHeight = -FontDescription(kAnswerFont, app.dpi).lfHeight;
         for (int height = designHeight - 1; height >= kSmallestHeight; --height) {
-            HFONT smaller = AnswerFont(height, designHeight);
+            HFONT smaller = AnswerFont(app, height, designHeight);
             if (!smaller) break;
             chosen = smaller;
-            if (TextWidth(smaller, text, length) <= client.right) break;
+            if (TextWidth(app.answerFonts, smaller, text, length) <= client.right) break;
         }
     }
     return chosen;
 }
 
-void SetFontFor(HWND line, const char* text, BOOL redraw) {
-    HFONT font = FontFor(line, text);
+void SetFontFor(AppState& app, HWND line, const char* text, BOOL redraw) {
+    HFONT font = FontFor(app, line, text);
     if (font && reinterpret_cast<HFONT>(SendMessageA(line, WM_GETFONT, 0, 0)) != font) {
         SendMessageA(line, WM_SETFONT, reinterpret_cast<WPARAM>(font), redraw);
     }
 }
 
-LRESULT CALLBACK AnswerLineProc(HWND line, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR) {
+// The subclass's reference data is the state of the main window.
+LRESULT CALLBACK AnswerLineProc(HWND line, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR state) {
     if (message == WM_NCDESTROY) RemoveWindowSubclass(line, AnswerLineProc, kSubclassId);
     LRESULT result = DefSubclassProc(line, message, wParam, lParam);
     // The text is read back from the line rather than taken from the message,
     // which a subclass may see in either character set. Both the new text and
     // the new font only invalidate the line, so it is drawn once.
-    if (message == WM_SETTEXT) FitAnswerFont(line);
+    if (message == WM_SETTEXT) FitAnswerFont(*reinterpret_cast<AppState*>(state), line);
     return result;
 }
 
 }  // namespace
 
-void WatchAnswerLine(HWND line) {
-    if (line) SetWindowSubclass(line, AnswerLineProc, kSubclassId, 0);
+void WatchAnswerLine(AppState& app, HWND line) {
+    if (line) SetWindowSubclass(line, AnswerLineProc, kSubclassId, reinterpret_cast<DWORD_PTR>(&app));
 }
 
-void FitAnswerFont(HWND line) {
+void FitAnswerFont(AppState& app, HWND line) {
     if (!line) return;
-    char text[kLineCapacity + 1] = "";
+    char text[kDisplayLineCapacity + 1] = "";
     GetWindowTextA(line, text, sizeof text);
-    SetFontFor(line, text, TRUE);
+    SetFontFor(app, line, text, TRUE);
 }
 
-void ReleaseMeasuringFont() {
-    if (gMeasuring && gMeasuringFont) SelectObject(gMeasuring, GetStockObject(SYSTEM_FONT));
-    gMeasuringFont = nullptr;
+void ReleaseMeasuringFont(AnswerFonts& fonts) {
+    if (fonts.measuring && fonts.measuringFont) SelectObject(fonts.measuring, GetStockObject(SYSTEM_FONT));
+    fonts.measuringFont = nullptr;
 }
 
-void DestroyAnswerFonts() {
-    ReleaseMeasuringFont();
-    if (gMeasuring) DeleteDC(gMeasuring);
-    gMeasuring = nullptr;
-    gWidestCharFont = nullptr;
-    for (HFONT& font : gSmallerFonts) {
+void DestroyAnswerFonts(AnswerFonts& fonts) {
+    ReleaseMeasuringFont(fonts);
+    if (fonts.measuring) DeleteDC(fonts.measuring);
+    fonts.measuring = nullptr;
+    fonts.widestCharFont = nullptr;
+    for (HFONT& font : fonts.smallerFonts) {
         if (font) DeleteObject(font);
         font = nullptr;
     }

@@ -8,17 +8,22 @@
 
 #include <windows.h>
 
+struct AnswerFonts;
+struct AppState;
+
 // From now on every text the line is given (WM_SETTEXT, whoever sends it)
-// is measured first and the line's font chosen for it.
-void WatchAnswerLine(HWND line);
+// is measured first and the line's font chosen for it, from the fonts of
+// `app`, which must outlive the line.
+void WatchAnswerLine(AppState& app, HWND line);
 
 // Chooses the line's font again for the text it holds (after a DPI change).
-void FitAnswerFont(HWND line);
+void FitAnswerFont(AppState& app, HWND line);
 
 // Lets go of the font the answers were last measured in; called before any
 // font of the window is deleted.
-void ReleaseMeasuringFont();
+void ReleaseMeasuringFont(AnswerFonts& fonts);
 
-// Deletes the smaller answer fonts made so far; the answer font itself is the
-// layout's. Only once the answer lines are gone.
-void DestroyAnswerFonts();
+// Deletes the smaller answer fonts made so far and the measuring device
+// context; the answer font itself is the layout's. Only once the answer lines
+// are gone.
+void DestroyAnswerFonts(AnswerFonts& fonts);

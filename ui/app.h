@@ -1,24 +1,42 @@
-// The process-wide state of the Windows program: the two records every
-// calculation runs on, the view flags and counters, and the windows and GDI
-// objects that live as long as the main window. One instance, reset at each
-// start-up; only the GUI thread touches it.
+// The state of the Windows program: the two records every calculation runs
+// on, the view flags and counters, and the windows and GDI objects that live
+// as long as the main window. One instance, reset at each start-up; only the
+// GUI thread touches it. Start-up hands it to the main window, whose
+// procedure finds it in the window's user data and hands it to each command;
+// the windows' own procedures reach it through the window they serve.
 #pragma once
 
 #include <windows.h>
 
+#include <commctrl.h>
+
+#include "history_dialog.h"
+#include "layout_rules.h"
 #include "recall_rules.h"
 #include "task_record.h"
 
-// The fonts of the main window's controls (the font table of the layout).
-enum FontSlot {
-    kKeyFont13,
-    kKeyFont12,
-    kKeyFont20,
-    kIndicatorFont,
-    kTaskFont,
-    kAnswerFont,
-    kInputFont,
-    kFontSlotCount,
+// What the fitting of the answer lines (answer_fit.h) keeps from one answer to
+// the next.
+struct AnswerFonts {
+    // The smaller answer fonts, by character height in pixels; made when
+    // first needed and kept, since the same widest answers come back again
+    // and again.
+    static constexpr int kMaxHeight = 128;
+    HFONT smallerFonts[kMaxHeight + 1];
+    // Texts are measured in a memory device context of the screen, made once:
+    // cheaper than the line's own (under Wine a window's device context costs
+    // a trip to the display server), with the same text widths.
+    HDC measuring;
+    // The font selected into `measuring` (none: the DC's own). Selecting a
+    // font costs about a millisecond under Wine, so the last one stays
+    // selected from one measurement to the next and is let go only before
+    // fonts are deleted.
+    HFONT measuringFont;
+    // The widest character of the answer font at the DPI it was made for, for
+    // the texts so short that they fit without being measured.
+    HFONT widestCharFont;
+    int widestCharDpi;
+    int widestChar;
 };
 
 struct AppState {
@@ -39,13 +57,27 @@ struct AppState {
     HWND currentAnswerLine;
     HWND x1Label;
     HWND x2Label;
+    // The sunken panel behind the display.
+    HWND panel;
     HACCEL accelerators;
     HBRUSH backgroundBrush;
+    HIMAGELIST toolbarImages;
     HFONT fonts[kFontSlotCount];
+    // Controls without a font of their own draw with the system font, which
+    // is made for the system DPI; in a window at another DPI they get this
+    // copy of it at the window's DPI instead. The tooltips likewise.
+    HFONT systemFontForDpi;
+    HFONT tooltipFontAtSystemDpi;
+    HFONT tooltipFontForDpi;
+    // The smaller fonts of the answer lines and what measures their texts.
+    AnswerFonts answerFonts;
+    // What the Task History dialog is handed when it is created.
+    HistoryDialogData historyDialogData;
 
     // The DPI the main window's face is laid out for.
     int dpi;
-    // Horizontal gap between the main window and a window placed beside it.
+    // Horizontal gap at 96 DPI between the main window and a window placed
+    // beside it (kBesideGap, or none on systems before major version 6).
     int iWindowGap;
     // View flags, 0 or 1.
     int bDisplayOnly;
@@ -75,7 +107,16 @@ struct AppState {
     TaskRecord PreviousTask;
 };
 
+// The one instance, for the edge of the process only: start-up and the
+// message loop, and the harnesses that drive the window in tests and timings.
 AppState& App();
 
 // Puts every field to its start-up value and keeps `instance`.
 void ResetAppState(HINSTANCE instance);
+
+// Keeps `state` as the state of the main window `mainWindow` (its user data),
+// from WM_NCCREATE on.
+void AttachAppState(HWND mainWindow, AppState* state);
+
+// The state of the main window `mainWindow`; nullptr before it was attached.
+AppState* AppStateOf(HWND mainWindow);

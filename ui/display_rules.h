@@ -5,6 +5,10 @@
 
 #include "task_record.h"
 
+// The longest text a display line (a task or an answer line) is read back
+// with.
+inline constexpr int kDisplayLineCapacity = 637;
+
 // After CalculateTask solved a quadratic equation (result 4) it left the
 // equation with " = 0" in current.szTask, the root x1 in current.szMaths and
 // x2 in current.szResult and szAnswer. The panel shows the equation and x1 in

@@ -1,9 +1,9 @@
 #include "file_commands.h"
 
 #include "app.h"
+#include "history_dialog.h"
 #include "keypad.h"
 #include "resource_ids.h"
-#include "startup.h"
 
 namespace {
 
@@ -18,7 +18,7 @@ void EmptyTexts(TaskRecord& record) {
 }  // namespace
 
 LRESULT DoNew(const Command& command) {
-    AppState& app = App();
+    AppState& app = command.app;
     SendMessageA(app.pastTasks, CB_RESETCONTENT, 0, 0);
     EmptyTexts(app.CurrentTask);
     // PreviousTask is overwritten by the calculation below, except that a
@@ -28,7 +28,7 @@ LRESULT DoNew(const Command& command) {
     SetWindowTextA(app.inputLine, "");
     SendMessageA(GetDlgItem(command.window, IDC_EQUALS), BM_CLICK, 0, 0);
     app.iTaskNumber = 1;
-    ShowMemory();
-    WriteBanner();
+    ShowMemory(app);
+    WriteBanner(app.historyText);
     return 0;
 }

@@ -9,10 +9,11 @@
 
 namespace {
 
-void ShowPair(HWND window, const TaskRecord& record, int taskLine, int answerLine, unsigned refresh) {
+void ShowPair(const AppState& app, HWND window, const TaskRecord& record, int taskLine, int answerLine,
+              unsigned refresh) {
     if (refresh & kShowTaskLines) {
         SetDlgItemTextA(window, taskLine, record.szTask);
-        SetLineTooltip(GetDlgItem(App().mainWindow, taskLine), record.szMaths);
+        SetLineTooltip(app, GetDlgItem(app.mainWindow, taskLine), record.szMaths);
     }
     if (refresh & kShowAnswers) SetDlgItemTextA(window, answerLine, record.szAnswer);
 }
@@ -20,23 +21,23 @@ void ShowPair(HWND window, const TaskRecord& record, int taskLine, int answerLin
 }  // namespace
 
 LRESULT DoSettingCommand(const Command& command) {
-    AppState& app = App();
+    AppState& app = command.app;
     unsigned refresh = ApplySettingCommand(command.id, app.CurrentTask, app.PreviousTask);
-    if (refresh & kRepaintModeIndicators) RepaintIndicators(IDC_MODE_AUTO, IDC_MODE_FIX);
-    if (refresh & kRepaintAngleIndicators) RepaintIndicators(IDC_ANGLE_RAD, IDC_ANGLE_GRAD);
+    if (refresh & kRepaintModeIndicators) RepaintIndicators(app.mainWindow, IDC_MODE_AUTO, IDC_MODE_FIX);
+    if (refresh & kRepaintAngleIndicators) RepaintIndicators(app.mainWindow, IDC_ANGLE_RAD, IDC_ANGLE_GRAD);
     if (refresh & kMarkDecimalSeparator) {
         HMENU menu = GetMenu(command.window);
         for (int id : {IDM_DECIMAL_DOT, IDM_DECIMAL_COMMA}) {
             CheckMenuItem(menu, id, MF_BYCOMMAND | (FormatItemChecked(app.CurrentTask, id) ? MF_CHECKED : MF_UNCHECKED));
         }
     }
-    ShowPair(command.window, app.PreviousTask, IDC_PREVIOUS_TASK, IDC_PREVIOUS_ANSWER, refresh);
-    ShowPair(command.window, app.CurrentTask, IDC_CURRENT_TASK, IDC_CURRENT_ANSWER, refresh);
+    ShowPair(app, command.window, app.PreviousTask, IDC_PREVIOUS_TASK, IDC_PREVIOUS_ANSWER, refresh);
+    ShowPair(app, command.window, app.CurrentTask, IDC_CURRENT_TASK, IDC_CURRENT_ANSWER, refresh);
     return 0;
 }
 
 LRESULT DoResetSettings(const Command& command) {
-    AppState& app = App();
+    AppState& app = command.app;
     app.iTaskNumber = 1;
     app.bDisplayOnly = 0;
     app.bAlwaysOnTop = 0;
@@ -45,6 +46,6 @@ LRESULT DoResetSettings(const Command& command) {
     ResetRecordSettings(app.CurrentTask, app.PreviousTask);
     SetDlgItemTextA(command.window, IDC_CURRENT_ANSWER, app.CurrentTask.szAnswer);
     SetDlgItemTextA(command.window, IDC_PREVIOUS_ANSWER, app.PreviousTask.szAnswer);
-    RepaintIndicatorRow();
+    RepaintIndicatorRow(app.mainWindow);
     return 0;
 }

@@ -2,10 +2,12 @@
 
 #include <shellapi.h>
 
+#include <ctime>
+
 #include "build_config.h"
-#include "layout.h"
+#include "functions.h"
+#include "history_text.h"
 #include "resource_ids.h"
-#include "screen_scale.h"
 
 namespace {
 
@@ -85,13 +87,16 @@ HWND CreateHistoryDialog(HINSTANCE instance, HWND owner, HistoryDialogData* data
                               reinterpret_cast<LPARAM>(data));
 }
 
-void ShowHistoryBeside(HWND dialog, HWND mainWindow, int gap, int dpi) {
-    RECT main{};
-    GetWindowRect(mainWindow, &main);
-    SIZE size = MainWindowSize(dpi, false);
-    int scaledGap = ScalePixels(gap, dpi);
-    int left = GetSystemMetrics(SM_CXSCREEN) - main.right > size.cx - 1 ? main.right + scaledGap
-                                                                       : main.left - scaledGap - size.cx;
-    SetWindowPos(dialog, nullptr, left, main.top, size.cx, size.cy, SWP_NOZORDER);
-    ShowWindow(dialog, SW_SHOW);
+void WriteBanner(HWND history) {
+    std::time_t now = std::time(nullptr);
+    SeedRandom(static_cast<unsigned>(now));
+    std::tm local{};
+    if (const std::tm* converted = std::localtime(&now)) local = *converted;
+    char banner[kBannerCapacity + 1];
+    BuildBanner(local, banner);
+
+    SendMessageA(history, EM_SETLIMITTEXT, 0, 0);
+    SetWindowTextA(history, banner);
+    LRESULT end = GetWindowTextLengthA(history);
+    SendMessageA(history, EM_SETSEL, end, end);
 }

@@ -15,9 +15,8 @@ struct HistoryDialogData {
 // outlive the dialog. Returns nullptr when the dialog cannot be created.
 HWND CreateHistoryDialog(HINSTANCE instance, HWND owner, HistoryDialogData* data);
 
-// Shows the dialog beside the main window, at its top edge, as wide and high
-// as the full main window (288 pixels wide at 96 DPI): on its right `gap`
-// pixels away, or on its left when less than that width remains on the right
-// of the screen. The sizes and `gap` are scaled to `dpi`, the DPI the main
-// window is laid out for.
-void ShowHistoryBeside(HWND dialog, HWND mainWindow, int gap, int dpi);
+// Seeds the engine's random generator with the time and replaces the whole
+// history text of the edit control `history` by a banner with the current
+// local date and time, leaving the caret at its end; the control's text limit
+// is lifted.
+void WriteBanner(HWND history);

@@ -15,8 +15,7 @@ constexpr UINT_PTR kInputKeysId = 1;
 // Bit 29 of a key message: Alt was held.
 constexpr LPARAM kAltHeld = LPARAM{1} << 29;
 
-std::string PastTask(int index) {
-    HWND list = App().pastTasks;
+std::string PastTask(HWND list, int index) {
     LRESULT length = SendMessageA(list, CB_GETLBTEXTLEN, index, 0);
     if (length == CB_ERR) return {};
     std::string task(static_cast<size_t>(length) + 1, '\0');
@@ -25,13 +24,14 @@ std::string PastTask(int index) {
     return task;
 }
 
-void Recall(bool older) {
-    AppState& app = App();
-    const int count = static_cast<int>(SendMessageA(app.pastTasks, CB_GETCOUNT, 0, 0));
-    const std::string line = InputText();
-    std::optional<std::string> shown = older ? app.recall.Older(line, count, PastTask)
-                                             : app.recall.Newer(line, count, PastTask);
-    if (shown) SetInputText(shown->c_str());
+void Recall(AppState& app, bool older) {
+    HWND list = app.pastTasks;
+    const int count = static_cast<int>(SendMessageA(list, CB_GETCOUNT, 0, 0));
+    const std::string line = InputText(app.inputLine);
+    const PastTaskReader read = [list](int index) { return PastTask(list, index); };
+    std::optional<std::string> shown =
+        older ? app.recall.Older(line, count, read) : app.recall.Newer(line, count, read);
+    if (shown) SetInputText(app.inputLine, shown->c_str());
 }
 
 bool IsListKey(UINT message, WPARAM key, LPARAM flags) {
@@ -54,9 +54,9 @@ bool IsListKey(UINT message, WPARAM key, LPARAM flags) {
 }
 
 // Returns true when the key was taken.
-bool OnKey(UINT message, WPARAM key, LPARAM flags) {
-    HWND list = App().pastTasks;
-    if (PastTasksOpen()) {
+bool OnKey(AppState& app, UINT message, WPARAM key, LPARAM flags) {
+    HWND list = app.pastTasks;
+    if (PastTasksOpen(list)) {
         if (!IsListKey(message, key, flags)) return false;
         // The list box moves its selection, picks with Enter and closes with
         // Escape, F4 or Alt+arrow, as it does when it has the focus itself.
@@ -70,21 +70,23 @@ bool OnKey(UINT message, WPARAM key, LPARAM flags) {
         return true;
     }
     if (message == WM_KEYDOWN && (key == VK_UP || key == VK_DOWN)) {
-        Recall(key == VK_UP);
+        Recall(app, key == VK_UP);
         return true;
     }
     return false;
 }
 
-LRESULT CALLBACK InputKeysProc(HWND input, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR) {
+// The subclass's reference data is the state of the main window.
+LRESULT CALLBACK InputKeysProc(HWND input, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR state) {
+    AppState& app = *reinterpret_cast<AppState*>(state);
     switch (message) {
     case WM_KEYDOWN:
-        if (OnKey(message, wParam, lParam)) return 0;
+        if (OnKey(app, message, wParam, lParam)) return 0;
         break;
     case WM_SYSKEYDOWN:
         // Passed on even when taken: the default handling must see that a key
         // came with Alt, or releasing Alt would open the menu.
-        OnKey(message, wParam, lParam);
+        OnKey(app, message, wParam, lParam);
         break;
     case WM_CHAR:
         // Enter and Escape picked or closed the list; their characters have
@@ -102,11 +104,10 @@ LRESULT CALLBACK InputKeysProc(HWND input, UINT message, WPARAM wParam, LPARAM l
 
 }  // namespace
 
-void WatchInputKeys(HWND inputLine) {
-    if (inputLine) SetWindowSubclass(inputLine, InputKeysProc, kInputKeysId, 0);
+void WatchInputKeys(AppState& app, HWND inputLine) {
+    if (inputLine) SetWindowSubclass(inputLine, InputKeysProc, kInputKeysId, reinterpret_cast<DWORD_PTR>(&app));
 }
 
-bool PastTasksOpen() {
-    HWND list = App().pastTasks;
-    return list && SendMessageA(list, CB_GETDROPPEDSTATE, 0, 0) != 0;
+bool PastTasksOpen(HWND pastTasks) {
+    return pastTasks && SendMessageA(pastTasks, CB_GETDROPPEDSTATE, 0, 0) != 0;
 }

@@ -7,9 +7,13 @@
 
 #include <windows.h>
 
-// Hooks the keys above into the input line; once, after it is created.
-void WatchInputKeys(HWND inputLine);
+struct AppState;
+
+// Hooks the keys above into the input line; once, after it is created. The
+// keys work on the past-tasks list and the recall of `app`, which must
+// outlive the line.
+void WatchInputKeys(AppState& app, HWND inputLine);
 
 // Whether the past-tasks list is dropped down. The accelerators wait while it
 // is, so that Enter and Escape act on the list and not on the calculator.
-bool PastTasksOpen();
+bool PastTasksOpen(HWND pastTasks);

@@ -4,6 +4,6 @@
 #include "insert_table.h"
 
 LRESULT DoInsert(const Command& command) {
-    if (const char* text = InsertedText(command.id)) InsertIntoInput(text);
+    if (const char* text = InsertedText(command.id)) InsertIntoInput(command.app.inputLine, text);
     return 0;
 }

@@ -1,139 +1,140 @@
 #include "keypad.h"
 
 #include "app.h"
+#include "display_rules.h"
 #include "input_line.h"
 #include "keypad_rules.h"
 #include "layout.h"
 #include "memory_rules.h"
 #include "resource_ids.h"
+#include "screen_scale.h"
 #include "text.h"
 
 namespace {
 
-// The longest text a display line holds (a task or an answer).
-constexpr int kDisplayLineCapacity = 637;
+HWND Key(const AppState& app, int cell) { return GetDlgItem(app.mainWindow, IDC_KEY_FIRST + cell); }
 
-HWND Key(int cell) { return GetDlgItem(App().mainWindow, IDC_KEY_FIRST + cell); }
-
-bool InverseModeOn() { return App().cInversePrefix == kInverseOn; }
+bool InverseModeOn(const AppState& app) { return app.cInversePrefix == kInverseOn; }
 
 // The key refresh: repaints the key's cell, background included, and gives
 // the focus back to the input line.
-void RefreshKey(int cell) {
-    RECT rect = KeyRefreshRect(cell, App().dpi);
-    InvalidateRect(App().mainWindow, &rect, TRUE);
-    SetFocus(App().inputLine);
+void RefreshKey(const AppState& app, int cell) {
+    const Place area = KeyRefreshArea(cell);
+    const int dpi = app.dpi;
+    RECT rect{ScalePixels(area.x, dpi), ScalePixels(area.y, dpi), ScalePixels(area.x + area.width, dpi),
+              ScalePixels(area.y + area.height, dpi)};
+    InvalidateRect(app.mainWindow, &rect, TRUE);
+    SetFocus(app.inputLine);
 }
 
-void SetKeyCaption(int cell, const char* caption) {
-    SetWindowTextA(Key(cell), caption);
-    RefreshKey(cell);
+void SetKeyCaption(const AppState& app, int cell, const char* caption) {
+    SetWindowTextA(Key(app, cell), caption);
+    RefreshKey(app, cell);
 }
 
-void ToggleInverse() {
-    AppState& app = App();
-    bool wasOn = SendMessageA(Key(0), BM_GETCHECK, 0, 0) == BST_CHECKED;
+void ToggleInverse(AppState& app) {
+    bool wasOn = SendMessageA(Key(app, 0), BM_GETCHECK, 0, 0) == BST_CHECKED;
     app.cInversePrefix = wasOn ? kInverseOff : kInverseOn;
-    SendMessageA(Key(0), BM_SETCHECK, wasOn ? BST_UNCHECKED : BST_CHECKED, 0);
+    SendMessageA(Key(app, 0), BM_SETCHECK, wasOn ? BST_UNCHECKED : BST_CHECKED, 0);
     int captionIndex = wasOn ? 0 : 1;
-    SetKeyCaption(kClearCell, kClearCaptions[captionIndex]);
-    SetKeyCaption(kMemoryAddCell, kMemoryAddCaptions[captionIndex]);
+    SetKeyCaption(app, kClearCell, kClearCaptions[captionIndex]);
+    SetKeyCaption(app, kMemoryAddCell, kMemoryAddCaptions[captionIndex]);
     for (int cell : kInverseCells) {
         char caption[kKeyCaptionCapacity + 1];
         BuildInverseCaption(app.cInversePrefix, cell, caption);
-        SetKeyCaption(cell, caption);
+        SetKeyCaption(app, cell, caption);
     }
     SetFocus(app.inputLine);
 }
 
-void InsertName(int cell) {
+void InsertName(AppState& app, int cell) {
     const char* name = kKeypadKeys[cell].name;
-    if (InverseModeOn() && IsInverseCell(cell)) {
+    if (InverseModeOn(app) && IsInverseCell(cell)) {
         // The inverse function's name goes in as one step, and inverse mode
         // ends with it.
-        ToggleInverse();
+        ToggleInverse(app);
         char inverse[kKeyCaptionCapacity + 1] = {kInverseOn, 0};
         AppendText(inverse, name);
-        InsertIntoInput(inverse);
+        InsertIntoInput(app.inputLine, inverse);
     } else {
-        InsertIntoInput(name);
+        InsertIntoInput(app.inputLine, name);
     }
 }
 
-void Reciprocal() {
-    ApplyWrapEdit(ReciprocalEdit(InputText(), InputSelection(), App().CurrentTask.szResult));
+void Reciprocal(const AppState& app) {
+    HWND input = app.inputLine;
+    ApplyWrapEdit(input, ReciprocalEdit(InputText(input), InputSelection(input), app.CurrentTask.szResult));
 }
 
-void ClearOrMemoryClear() {
-    AppState& app = App();
-    if (!InverseModeOn()) {
+void ClearOrMemoryClear(AppState& app) {
+    if (!InverseModeOn(app)) {
         // A single space, unlike "Clear Input Line", which empties the line.
         SetWindowTextA(app.inputLine, " ");
         return;
     }
     app.CurrentTask.szMemory[0] = 0;
-    ShowMemory();
-    ToggleInverse();
+    ShowMemory(app);
+    ToggleInverse(app);
 }
 
-void MemoryStore() {
-    AppState& app = App();
+void MemoryStore(AppState& app) {
     CopyText(app.CurrentTask.szMemory, app.CurrentTask.szAnswer);
-    ShowMemory();
+    ShowMemory(app);
 }
 
-void MemoryRecall() { InsertIntoInput(App().CurrentTask.szMemory); }
+void MemoryRecall(const AppState& app) { InsertIntoInput(app.inputLine, app.CurrentTask.szMemory); }
 
-void MemoryAddOrSubtract() {
-    AppState& app = App();
+void MemoryAddOrSubtract(AppState& app) {
     if (!IsAnswerNumber(app.CurrentTask.szAnswer)) {
         MessageBoxA(nullptr, "Previous answer isn't number", "ZBL Error", MB_OK);
         return;
     }
-    bool subtract = InverseModeOn();
-    if (subtract) ToggleInverse();
+    bool subtract = InverseModeOn(app);
+    if (subtract) ToggleInverse(app);
     AddAnswerToMemory(app.CurrentTask, subtract);
-    ShowMemory();
+    ShowMemory(app);
 }
 
 }  // namespace
 
-void ShowMemory() {
-    InvalidateRect(GetDlgItem(App().mainWindow, IDC_MEMORY_INDICATOR), nullptr, TRUE);
-    SetLineTooltip(GetDlgItem(App().mainWindow, IDC_MEMORY_INDICATOR), App().CurrentTask.szMemory);
+void ShowMemory(const AppState& app) {
+    HWND indicator = GetDlgItem(app.mainWindow, IDC_MEMORY_INDICATOR);
+    InvalidateRect(indicator, nullptr, TRUE);
+    SetLineTooltip(app, indicator, app.CurrentTask.szMemory);
 }
 
 LRESULT DoKey(const Command& command) {
+    AppState& app = command.app;
     int cell = command.id - IDC_KEY_FIRST;
     switch (KeyActionOf(cell)) {
     case KeyAction::kNone:
         return 0;
     case KeyAction::kToggleInverse:
-        ToggleInverse();
+        ToggleInverse(app);
         return 0;
     case KeyAction::kInsertName:
-        InsertName(cell);
+        InsertName(app, cell);
         break;
     case KeyAction::kEnclose:
         SendMessageA(command.window, WM_COMMAND, IDM_ENCLOSE, 0);
         break;
     case KeyAction::kReciprocal:
-        Reciprocal();
+        Reciprocal(app);
         break;
     case KeyAction::kClearOrMemoryClear:
-        ClearOrMemoryClear();
+        ClearOrMemoryClear(app);
         break;
     case KeyAction::kMemoryStore:
-        MemoryStore();
+        MemoryStore(app);
         break;
     case KeyAction::kMemoryRecall:
-        MemoryRecall();
+        MemoryRecall(app);
         break;
     case KeyAction::kMemoryAddOrSubtract:
-        MemoryAddOrSubtract();
+        MemoryAddOrSubtract(app);
         break;
     }
-    RefreshKey(cell);
+    RefreshKey(app, cell);
     return 0;
 }
 
@@ -141,13 +142,13 @@ LRESULT DoDisplayLineClick(const Command& command) {
     if (command.notification != STN_CLICKED) return 0;
     char text[kDisplayLineCapacity + 1];
     GetDlgItemTextA(command.window, command.id, text, sizeof text);
-    InsertIntoInput(text);
-    SetFocus(App().inputLine);
+    InsertIntoInput(command.app.inputLine, text);
+    SetFocus(command.app.inputLine);
     return 0;
 }
 
 LRESULT DoMemoryIndicator(const Command& command) {
-    int key = App().CurrentTask.szMemory[0] ? IDC_KEY_MEMORY_RECALL : IDC_KEY_MEMORY_STORE;
+    int key = command.app.CurrentTask.szMemory[0] ? IDC_KEY_MEMORY_RECALL : IDC_KEY_MEMORY_STORE;
     SendMessageA(GetDlgItem(command.window, key), BM_CLICK, 0, 0);
     return 0;
 }

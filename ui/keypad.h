@@ -19,4 +19,4 @@ LRESULT DoDisplayLineClick(const Command&);
 LRESULT DoMemoryIndicator(const Command&);
 
 // Has the MEM indicator drawn again and gives it the memory text as tooltip.
-void ShowMemory();
+void ShowMemory(const AppState& app);

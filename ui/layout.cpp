@@ -4,30 +4,20 @@
 
 #include "answer_fit.h"
 #include "app.h"
+#include "control_fonts.h"
 #include "display_rules.h"
 #include "input_keys.h"
+#include "keypad_rules.h"
+#include "layout_rules.h"
 #include "resource_ids.h"
 #include "screen_scale.h"
-#include "startup.h"
 
 namespace {
 
-constexpr int kNoFont = -1;
-
-// A control's place in the client area (or, for the input line, in the
-// past-tasks list) at 96 DPI; every other DPI scales it.
-struct Place {
-    int x, y, width, height;
-};
-
-// The whole window at 96 DPI: its width, and its height without the caption
-// in the full and the display-only view (the keypad is cut off).
-constexpr int kWindowWidth = 288;
-constexpr int kFullHeight = 439;
-constexpr int kDisplayOnlyHeight = 205;
-
+// The controls' places at 96 DPI, in the client area (the input line's in the
+// past-tasks list); every other DPI scales them.
 constexpr Place kPanelPlace{0, 0, 283, 150};
-constexpr Place kEqualsPlace{186, 365, 91, 42};
+constexpr Place kEqualsPlace = EqualsKeyPlace();
 // 222 is the list's height when dropped down.
 constexpr Place kPastTasksPlace{7, 120, 270, 222};
 constexpr Place kInputPlace{3, 3, 248, 18};
@@ -39,44 +29,6 @@ constexpr POINT kToolbarPlace{14, 154};
 // The standard toolbar images come in these two sizes.
 constexpr int kSmallImage = 16;
 constexpr int kLargeImage = 24;
-
-struct FontRow {
-    int height;  // character height in pixels
-    int weight;
-    const char* face;
-};
-
-constexpr FontRow kFonts[kFontSlotCount] = {
-    /* kKeyFont13 */ {13, FW_NORMAL, "San Serif"},
-    /* kKeyFont12 */ {12, FW_NORMAL, "San Serif"},
-    /* kKeyFont20 */ {20, FW_NORMAL, "San Serif"},
-    /* kIndicatorFont */ {8, FW_NORMAL, "San Serif"},
-    /* kTaskFont */ {12, FW_NORMAL, "San Serif"},
-    /* kAnswerFont */ {15, FW_BOLD, "MS Sans Serif"},
-    /* kInputFont */ {12, FW_NORMAL, "Arial"},
-};
-
-struct KeyRow {
-    const char* label;
-    int font;
-};
-
-// Cell k is control 1000 + k in row k / 6, column k % 6. Keys without a font
-// of their own keep the system's control font.
-constexpr KeyRow kKeypad[36] = {
-    /* row 0 */ {"a...", kNoFont}, {"sin", kKeyFont13}, {"cos", kKeyFont13},
-                {"tan", kKeyFont13}, {"cot", kKeyFont13}, {"pi", kKeyFont13},
-    /* row 1 */ {"ln", kKeyFont13}, {"log", kKeyFont13}, {"(", kKeyFont13},
-                {")", kKeyFont13}, {"(...)", kKeyFont13}, {"1/...", kKeyFont13},
-    /* row 2 */ {"C", kKeyFont12}, {"7", kNoFont}, {"8", kNoFont},
-                {"9", kNoFont}, {"^", kNoFont}, {"_", kNoFont},
-    /* row 3 */ {"MS", kKeyFont12}, {"4", kNoFont}, {"5", kNoFont},
-                {"6", kNoFont}, {"*", kNoFont}, {"/", kNoFont},
-    /* row 4 */ {"MR", kKeyFont12}, {"1", kNoFont}, {"2", kNoFont},
-                {"3", kNoFont}, {"+", kNoFont}, {"-", kKeyFont20},
-    /* row 5 */ {"M+", kKeyFont12}, {"0", kNoFont}, {".", kNoFont},
-                {"E", kNoFont}, {"=", kNoFont}, {"", kNoFont},
-};
 
 struct KeyTip {
     int id;
@@ -129,7 +81,8 @@ struct ToolbarButton {
     const char* tip;
 };
 
-constexpr ToolbarButton kToolbar[13] = {
+constexpr int kToolbarButtonCount = 13;
+constexpr ToolbarButton kToolbar[kToolbarButtonCount] = {
     {STD_DELETE, IDM_DELETE, "Delete (Backspace)"},
     {STD_UNDO, IDM_UNDO, "Undo (CTRL+Z)"},
     {-1, 0, nullptr},
@@ -150,20 +103,11 @@ constexpr COLORREF kTaskText = RGB(0, 128, 0);
 constexpr COLORREF kIndicatorOn = RGB(1, 1, 1);
 constexpr COLORREF kIndicatorOff = RGB(192, 192, 192);
 
-HIMAGELIST gToolbarImages;
-HWND gPanel;
-// Controls without a font of their own draw with the system font, which is
-// made for the system DPI; in a window at another DPI they get this copy of
-// it at the window's DPI instead. The tooltips likewise.
-HFONT gSystemFontForDpi;
-HFONT gTooltipFontAtSystemDpi;
-HFONT gTooltipFontForDpi;
-
-HWND MakeControl(DWORD exStyle, const char* className, const char* text, DWORD style, const Place& place, int dpi,
-                 HWND parent, int id) {
+HWND MakeControl(const AppState& app, DWORD exStyle, const char* className, const char* text, DWORD style,
+                 const Place& place, int dpi, HWND parent, int id) {
     return CreateWindowExA(exStyle, className, text, WS_CHILD | style, ScalePixels(place.x, dpi),
                            ScalePixels(place.y, dpi), ScalePixels(place.width, dpi), ScalePixels(place.height, dpi),
-                           parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), App().instance, nullptr);
+                           parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), app.instance, nullptr);
 }
 
 void PlaceControl(HWND control, const Place& place, int dpi) {
@@ -172,9 +116,9 @@ void PlaceControl(HWND control, const Place& place, int dpi) {
                  ScalePixels(place.height, dpi), SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void SetFont(HWND control, int slot, BOOL redraw = FALSE) {
+void SetFont(const AppState& app, HWND control, int slot, BOOL redraw = FALSE) {
     if (!control) return;
-    HFONT font = slot == kNoFont ? gSystemFontForDpi : App().fonts[slot];
+    HFONT font = slot == kNoFont ? app.systemFontForDpi : app.fonts[slot];
     if (font || slot == kNoFont) SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), redraw);
 }
 
@@ -183,15 +127,7 @@ void DeleteFont(HFONT& font) {
     font = nullptr;
 }
 
-Place KeyCell(int k) {
-    int row = k / 6;
-    int column = k % 6;
-    int top = row < 2 ? 182 + 26 * row : 160 + 41 * row;
-    return {6 + 45 * column, top, 46, row < 2 ? 27 : 42};
-}
-
-void AddTool(HWND control, const char* text) {
-    AppState& app = App();
+void AddTool(const AppState& app, HWND control, const char* text) {
     if (!app.tooltip || !control) return;
     TOOLINFOA tool{};
     tool.cbSize = sizeof tool;
@@ -204,23 +140,22 @@ void AddTool(HWND control, const char* text) {
 
 // Gives the toolbar the standard images in the size the DPI calls for: the
 // large ones once the small ones would be scaled to their size or more.
-void SetToolbarImages(int dpi) {
-    HWND toolbar = App().toolbar;
+void SetToolbarImages(AppState& app, int dpi) {
+    HWND toolbar = app.toolbar;
     bool large = ScalePixels(kSmallImage, dpi) >= kLargeImage;
     int size = large ? kLargeImage : kSmallImage;
     // 32-bit colour: the standard images come with an alpha channel on some
     // systems (Wine), and a 4-bit list would lose their mask to black.
-    HIMAGELIST images = ImageList_Create(size, size, ILC_COLOR32 | ILC_MASK, 13, 0);
+    HIMAGELIST images = ImageList_Create(size, size, ILC_COLOR32 | ILC_MASK, kToolbarButtonCount, 0);
     SendMessageA(toolbar, TB_SETBITMAPSIZE, 0, MAKELPARAM(size, size));
     SendMessageA(toolbar, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(images));
     SendMessageA(toolbar, TB_LOADIMAGES, large ? IDB_STD_LARGE_COLOR : IDB_STD_SMALL_COLOR,
                  reinterpret_cast<LPARAM>(HINST_COMMCTRL));
-    if (gToolbarImages) ImageList_Destroy(gToolbarImages);
-    gToolbarImages = images;
+    if (app.toolbarImages) ImageList_Destroy(app.toolbarImages);
+    app.toolbarImages = images;
 }
 
-void CreateToolbar(HWND window, int dpi) {
-    AppState& app = App();
+void CreateToolbar(AppState& app, HWND window, int dpi) {
     // CCS_NOPARENTALIGN keeps the bar where it is put instead of at the
     // window's top edge.
     app.toolbar = CreateWindowExA(0, TOOLBARCLASSNAMEA, nullptr,
@@ -233,23 +168,22 @@ void CreateToolbar(HWND window, int dpi) {
         return;
     }
     SendMessageA(app.toolbar, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
-    SetToolbarImages(dpi);
-    TBBUTTON buttons[13]{};
-    for (int i = 0; i < 13; ++i) {
+    SetToolbarImages(app, dpi);
+    TBBUTTON buttons[kToolbarButtonCount]{};
+    for (int i = 0; i < kToolbarButtonCount; ++i) {
         const ToolbarButton& button = kToolbar[i];
         buttons[i].iBitmap = button.image < 0 ? 0 : button.image;
         buttons[i].idCommand = button.command;
         buttons[i].fsState = TBSTATE_ENABLED;
         buttons[i].fsStyle = button.image < 0 ? BTNS_SEP : BTNS_BUTTON;
     }
-    SendMessageA(app.toolbar, TB_ADDBUTTONSA, 13, reinterpret_cast<LPARAM>(buttons));
+    SendMessageA(app.toolbar, TB_ADDBUTTONSA, kToolbarButtonCount, reinterpret_cast<LPARAM>(buttons));
     SendMessageA(app.toolbar, TB_AUTOSIZE, 0, 0);
     ShowWindow(app.toolbar, SW_SHOW);
 }
 
 // Where a display static's handle is kept, or nullptr.
-HWND* KeptHandle(int id) {
-    AppState& app = App();
+HWND* KeptHandle(AppState& app, int id) {
     switch (id) {
     case IDC_PREVIOUS_TASK:
         return &app.previousTaskLine;
@@ -268,14 +202,14 @@ HWND* KeptHandle(int id) {
     }
 }
 
-void CreateKeypad(HWND window, int dpi) {
-    for (int k = 0; k < 36; ++k) {
+void CreateKeypad(const AppState& app, HWND window, int dpi) {
+    for (int k = 0; k < kKeypadCells; ++k) {
         // Key "a..." stays pressed while inverse mode is on; the keypad sets
         // its check state itself.
         DWORD style = k == 0 ? (BS_CHECKBOX | BS_PUSHLIKE) : BS_PUSHBUTTON;
-        HWND key = MakeControl(0, "button", kKeypad[k].label, WS_VISIBLE | style, KeyCell(k), dpi, window,
+        HWND key = MakeControl(app, 0, "button", kKeypadKeys[k].name, WS_VISIBLE | style, KeyCell(k), dpi, window,
                                IDC_KEY_FIRST + k);
-        SetFont(key, kKeypad[k].font);
+        SetFont(app, key, kKeypadKeys[k].font);
     }
     // The "=" key covers the last two cells.
     ShowWindow(GetDlgItem(window, IDC_KEY_HIDDEN_EQUALS), SW_HIDE);
@@ -284,32 +218,29 @@ void CreateKeypad(HWND window, int dpi) {
 
 }  // namespace
 
-int CaptionHeight() { return GetSystemMetrics(SM_CYCAPTION); }
-
 SIZE MainWindowSize(int dpi, bool displayOnly) {
     // The designed sizes are those of the whole window at 96 DPI; what is
     // scaled is the client area they leave inside the frame at 96 DPI, and
     // the frame at `dpi` goes round it, so the face inside scales exactly.
     RECT designFrame = WindowFrameForDpi(kMainWindowStyle, kMainWindowExStyle, true, kDesignDpi);
     RECT frame = WindowFrameForDpi(kMainWindowStyle, kMainWindowExStyle, true, dpi);
-    int designHeight = (displayOnly ? kDisplayOnlyHeight : kFullHeight) + CaptionHeightForDpi(kDesignDpi);
-    int clientWidth = kWindowWidth - designFrame.left - designFrame.right;
+    int designHeight =
+        (displayOnly ? kMainWindowDisplayOnlyHeight : kMainWindowFullHeight) + CaptionHeightForDpi(kDesignDpi);
+    int clientWidth = kMainWindowWidth - designFrame.left - designFrame.right;
     int clientHeight = designHeight - designFrame.top - designFrame.bottom;
     return {ScalePixels(clientWidth, dpi) + frame.left + frame.right,
             ScalePixels(clientHeight, dpi) + frame.top + frame.bottom};
 }
 
-LOGFONTA FontDescription(int slot, int dpi) {
-    LOGFONTA description{};
-    description.lfHeight = -ScalePixels(kFonts[slot].height, dpi);
-    description.lfWeight = kFonts[slot].weight;
-    description.lfCharSet = DEFAULT_CHARSET;
-    description.lfOutPrecision = OUT_DEFAULT_PRECIS;
-    description.lfClipPrecision = CLIP_DEFAULT_PRECIS;
-    description.lfQuality = DEFAULT_QUALITY;
-    description.lfPitchAndFamily = DEFAULT_PITCH | FF_SWISS;
-    lstrcpynA(description.lfFaceName, kFonts[slot].face, LF_FACESIZE);
-    return description;
+void ShowBesideMainWindow(HWND window, HWND mainWindow, int gap, int dpi) {
+    RECT main{};
+    GetWindowRect(mainWindow, &main);
+    SIZE size = MainWindowSize(dpi, false);
+    int scaledGap = ScalePixels(gap, dpi);
+    int left = GetSystemMetrics(SM_CXSCREEN) - main.right > size.cx - 1 ? main.right + scaledGap
+                                                                       : main.left - scaledGap - size.cx;
+    SetWindowPos(window, nullptr, left, main.top, size.cx, size.cy, SWP_NOZORDER);
+    ShowWindow(window, SW_SHOW);
 }
 
 const char* ToolbarTooltip(int command) {
@@ -324,32 +255,32 @@ namespace {
 // Makes the fonts of the font table, and the system font copies where they
 // are needed, for `dpi`; the fonts made for the previous DPI are deleted
 // once no control uses them (the caller gives the controls the new ones).
-void MakeFonts(int dpi, HFONT (&previous)[kFontSlotCount + 2]) {
-    AppState& app = App();
+void MakeFonts(AppState& app, int dpi, HFONT (&previous)[kFontSlotCount + 2]) {
     for (int slot = 0; slot < kFontSlotCount; ++slot) {
         previous[slot] = app.fonts[slot];
         LOGFONTA description = FontDescription(slot, dpi);
         app.fonts[slot] = CreateFontIndirectA(&description);
     }
-    previous[kFontSlotCount] = gSystemFontForDpi;
-    previous[kFontSlotCount + 1] = gTooltipFontForDpi;
-    gSystemFontForDpi = nullptr;
-    gTooltipFontForDpi = nullptr;
+    previous[kFontSlotCount] = app.systemFontForDpi;
+    previous[kFontSlotCount + 1] = app.tooltipFontForDpi;
+    app.systemFontForDpi = nullptr;
+    app.tooltipFontForDpi = nullptr;
     if (dpi != ScreenDpi()) {
-        gSystemFontForDpi = MakeFontForDpi(static_cast<HFONT>(GetStockObject(SYSTEM_FONT)), dpi);
-        gTooltipFontForDpi = MakeFontForDpi(gTooltipFontAtSystemDpi, dpi);
+        app.systemFontForDpi = MakeFontForDpi(static_cast<HFONT>(GetStockObject(SYSTEM_FONT)), dpi);
+        app.tooltipFontForDpi = MakeFontForDpi(app.tooltipFontAtSystemDpi, dpi);
     }
 }
 
-void GiveFonts(HWND window, BOOL redraw) {
-    AppState& app = App();
-    for (int k = 0; k < 36; ++k) SetFont(GetDlgItem(window, IDC_KEY_FIRST + k), kKeypad[k].font, redraw);
-    SetFont(GetDlgItem(window, IDC_EQUALS), kNoFont, redraw);
-    for (const StaticRow& entry : kDisplayStatics) SetFont(GetDlgItem(window, entry.id), entry.font, redraw);
-    SetFont(app.pastTasks, kInputFont, redraw);
-    SetFont(app.inputLine, kInputFont, redraw);
+void GiveFonts(const AppState& app, HWND window, BOOL redraw) {
+    for (int k = 0; k < kKeypadCells; ++k) {
+        SetFont(app, GetDlgItem(window, IDC_KEY_FIRST + k), kKeypadKeys[k].font, redraw);
+    }
+    SetFont(app, GetDlgItem(window, IDC_EQUALS), kNoFont, redraw);
+    for (const StaticRow& entry : kDisplayStatics) SetFont(app, GetDlgItem(window, entry.id), entry.font, redraw);
+    SetFont(app, app.pastTasks, kInputFont, redraw);
+    SetFont(app, app.inputLine, kInputFont, redraw);
     // The keys' tooltips and the toolbar's own.
-    HFONT tooltipFont = gTooltipFontForDpi ? gTooltipFontForDpi : gTooltipFontAtSystemDpi;
+    HFONT tooltipFont = app.tooltipFontForDpi ? app.tooltipFontForDpi : app.tooltipFontAtSystemDpi;
     HWND toolbarTips = app.toolbar ? reinterpret_cast<HWND>(SendMessageA(app.toolbar, TB_GETTOOLTIPS, 0, 0)) : nullptr;
     for (HWND tooltip : {app.tooltip, toolbarTips}) {
         if (tooltip && tooltipFont) SendMessageA(tooltip, WM_SETFONT, reinterpret_cast<WPARAM>(tooltipFont), FALSE);
@@ -358,26 +289,23 @@ void GiveFonts(HWND window, BOOL redraw) {
 
 }  // namespace
 
-void MoveToolbarUnderDisplay() {
-    AppState& app = App();
+void MoveToolbarUnderDisplay(const AppState& app) {
     if (!app.toolbar) return;
     SetWindowPos(app.toolbar, nullptr, ScalePixels(kToolbarPlace.x, app.dpi), ScalePixels(kToolbarPlace.y, app.dpi),
                  0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void CreateMainControls(HWND window) {
-    AppState& app = App();
+void CreateMainControls(AppState& app, HWND window) {
     app.CurrentTask.iDecimals = 2;
     app.CurrentTask.bFunctionSeparator = 1;
     app.backgroundBrush = CreateSolidBrush(kBackground);
-    if (PlatformMajorVersion() >= 6.0) app.iWindowGap = 10;
     const int dpi = WindowDpi(window);
     app.dpi = dpi;
 
     // The common controls must be ready before the toolbar is made.
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_BAR_CLASSES};
     InitCommonControlsEx(&controls);
-    CreateToolbar(window, dpi);
+    CreateToolbar(app, window, dpi);
 
     app.tooltip = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
                                   CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window, nullptr,
@@ -386,102 +314,91 @@ void CreateMainControls(HWND window) {
         SetWindowPos(app.tooltip, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
         // A copy, since the tooltip may delete its own font when given another.
         auto own = reinterpret_cast<HFONT>(SendMessageA(app.tooltip, WM_GETFONT, 0, 0));
-        gTooltipFontAtSystemDpi = MakeFontForDpi(own, ScreenDpi());
+        app.tooltipFontAtSystemDpi = MakeFontForDpi(own, ScreenDpi());
     }
 
-    gPanel = MakeControl(WS_EX_CLIENTEDGE, "static", "", WS_VISIBLE | WS_THICKFRAME, kPanelPlace, dpi, window, -1);
-    EnableWindow(gPanel, FALSE);
+    app.panel =
+        MakeControl(app, WS_EX_CLIENTEDGE, "static", "", WS_VISIBLE | WS_THICKFRAME, kPanelPlace, dpi, window, -1);
+    EnableWindow(app.panel, FALSE);
 
     HFONT unused[kFontSlotCount + 2] = {};
-    MakeFonts(dpi, unused);
-    CreateKeypad(window, dpi);
-    for (const KeyTip& tip : kKeyTips) AddTool(GetDlgItem(window, tip.id), tip.text);
-    MakeControl(0, "button", "=", WS_VISIBLE | BS_PUSHBUTTON, kEqualsPlace, dpi, window, IDC_EQUALS);
+    MakeFonts(app, dpi, unused);
+    CreateKeypad(app, window, dpi);
+    for (const KeyTip& tip : kKeyTips) AddTool(app, GetDlgItem(window, tip.id), tip.text);
+    MakeControl(app, 0, "button", "=", WS_VISIBLE | BS_PUSHBUTTON, kEqualsPlace, dpi, window, IDC_EQUALS);
 
     for (const StaticRow& entry : kDisplayStatics) {
-        HWND line = MakeControl(WS_EX_TRANSPARENT, "static", entry.text, (entry.visible ? WS_VISIBLE : 0) | entry.style,
-                                entry.place(), dpi, window, entry.id);
-        SetFont(line, entry.font);
-        if (entry.tip) AddTool(line, entry.tip);
-        if (HWND* kept = KeptHandle(entry.id)) *kept = line;
+        HWND line = MakeControl(app, WS_EX_TRANSPARENT, "static", entry.text,
+                                (entry.visible ? WS_VISIBLE : 0) | entry.style, entry.place(), dpi, window, entry.id);
+        SetFont(app, line, entry.font);
+        if (entry.tip) AddTool(app, line, entry.tip);
+        if (HWND* kept = KeptHandle(app, entry.id)) *kept = line;
     }
-    WatchAnswerLine(app.previousAnswerLine);
-    WatchAnswerLine(app.currentAnswerLine);
+    WatchAnswerLine(app, app.previousAnswerLine);
+    WatchAnswerLine(app, app.currentAnswerLine);
 
-    app.pastTasks = MakeControl(0, "combobox", nullptr, WS_VISIBLE | CBS_DROPDOWNLIST | WS_VSCROLL, kPastTasksPlace,
-                                dpi, window, IDC_PAST_TASKS);
-    SetFont(app.pastTasks, kInputFont);
+    app.pastTasks = MakeControl(app, 0, "combobox", nullptr, WS_VISIBLE | CBS_DROPDOWNLIST | WS_VSCROLL,
+                                kPastTasksPlace, dpi, window, IDC_PAST_TASKS);
+    SetFont(app, app.pastTasks, kInputFont);
     // The input line covers the list's selection field, leaving its arrow free.
-    app.inputLine = MakeControl(WS_EX_TRANSPARENT, "edit", "", WS_VISIBLE | ES_AUTOHSCROLL, kInputPlace, dpi,
+    app.inputLine = MakeControl(app, WS_EX_TRANSPARENT, "edit", "", WS_VISIBLE | ES_AUTOHSCROLL, kInputPlace, dpi,
                                 app.pastTasks, IDC_INPUT_LINE);
-    SetFont(app.inputLine, kInputFont);
-    WatchInputKeys(app.inputLine);
-    app.copyBuffer = MakeControl(WS_EX_TRANSPARENT, "edit", "", ES_AUTOHSCROLL, kCopyBufferPlace, dpi, window,
+    SetFont(app, app.inputLine, kInputFont);
+    WatchInputKeys(app, app.inputLine);
+    app.copyBuffer = MakeControl(app, WS_EX_TRANSPARENT, "edit", "", ES_AUTOHSCROLL, kCopyBufferPlace, dpi, window,
                                  IDC_COPY_BUFFER);
     // Controls without a font of their own, and the tooltips, take a copy of
     // the system font at this DPI when it is not the system DPI.
-    if (dpi != ScreenDpi()) GiveFonts(window, FALSE);
+    if (dpi != ScreenDpi()) GiveFonts(app, window, FALSE);
 
     BringWindowToTop(app.inputLine);
     SetFocus(app.inputLine);
 }
 
-void LayOutMainControls(HWND window, int dpi) {
-    AppState& app = App();
+void LayOutMainControls(AppState& app, HWND window, int dpi) {
     app.dpi = dpi;
     HFONT previous[kFontSlotCount + 2] = {};
-    MakeFonts(dpi, previous);
-    GiveFonts(window, TRUE);
-    ReleaseMeasuringFont();
+    MakeFonts(app, dpi, previous);
+    GiveFonts(app, window, TRUE);
+    ReleaseMeasuringFont(app.answerFonts);
     for (HFONT& font : previous) DeleteFont(font);
 
-    PlaceControl(gPanel, kPanelPlace, dpi);
-    for (int k = 0; k < 36; ++k) PlaceControl(GetDlgItem(window, IDC_KEY_FIRST + k), KeyCell(k), dpi);
+    PlaceControl(app.panel, kPanelPlace, dpi);
+    for (int k = 0; k < kKeypadCells; ++k) PlaceControl(GetDlgItem(window, IDC_KEY_FIRST + k), KeyCell(k), dpi);
     PlaceControl(GetDlgItem(window, IDC_EQUALS), kEqualsPlace, dpi);
     for (const StaticRow& entry : kDisplayStatics) PlaceControl(GetDlgItem(window, entry.id), entry.place(), dpi);
     PlaceControl(app.pastTasks, kPastTasksPlace, dpi);
     PlaceControl(app.inputLine, kInputPlace, dpi);
     PlaceControl(app.copyBuffer, kCopyBufferPlace, dpi);
     if (app.toolbar) {
-        SetToolbarImages(dpi);
+        SetToolbarImages(app, dpi);
         SendMessageA(app.toolbar, TB_AUTOSIZE, 0, 0);
-        MoveToolbarUnderDisplay();
+        MoveToolbarUnderDisplay(app);
     }
     // The answers are measured again in their new font.
-    FitAnswerFont(app.previousAnswerLine);
-    FitAnswerFont(app.currentAnswerLine);
+    FitAnswerFont(app, app.previousAnswerLine);
+    FitAnswerFont(app, app.currentAnswerLine);
     InvalidateRect(window, nullptr, TRUE);
 }
 
-RECT KeyRefreshRect(int cell, int dpi) {
-    int row = cell / 6;
-    int column = cell % 6;
-    int top = row < 2 ? 182 + 26 * row : 160 + 41 * row;
-    return {ScalePixels(6 + 45 * column, dpi), ScalePixels(top, dpi), ScalePixels(53 + 45 * column, dpi),
-            ScalePixels(top + 43, dpi)};
-}
-
-void DestroyBackgroundBrush() {
-    AppState& app = App();
+void DestroyBackgroundBrush(AppState& app) {
     if (app.backgroundBrush) DeleteObject(app.backgroundBrush);
     app.backgroundBrush = nullptr;
 }
 
-void DestroyControlFonts() {
-    AppState& app = App();
-    ReleaseMeasuringFont();
+void DestroyControlFonts(AppState& app) {
+    ReleaseMeasuringFont(app.answerFonts);
     for (HFONT& font : app.fonts) DeleteFont(font);
-    DeleteFont(gSystemFontForDpi);
-    DeleteFont(gTooltipFontForDpi);
-    DeleteFont(gTooltipFontAtSystemDpi);
-    DestroyAnswerFonts();
-    if (gToolbarImages) ImageList_Destroy(gToolbarImages);
-    gToolbarImages = nullptr;
-    gPanel = nullptr;
+    DeleteFont(app.systemFontForDpi);
+    DeleteFont(app.tooltipFontForDpi);
+    DeleteFont(app.tooltipFontAtSystemDpi);
+    DestroyAnswerFonts(app.answerFonts);
+    if (app.toolbarImages) ImageList_Destroy(app.toolbarImages);
+    app.toolbarImages = nullptr;
+    app.panel = nullptr;
 }
 
-HBRUSH ColorControl(HDC dc, HWND control) {
-    const AppState& app = App();
+HBRUSH ColorControl(const AppState& app, HDC dc, HWND control) {
     SetBkMode(dc, TRANSPARENT);
     int id = GetDlgCtrlID(control);
     if (id == IDC_PREVIOUS_TASK || id == IDC_CURRENT_TASK) {
@@ -493,8 +410,7 @@ HBRUSH ColorControl(HDC dc, HWND control) {
     return app.backgroundBrush;
 }
 
-void SetLineTooltip(HWND line, const char* text) {
-    AppState& app = App();
+void SetLineTooltip(const AppState& app, HWND line, const char* text) {
     if (!app.tooltip) return;
     TOOLINFOA tool{};
     tool.cbSize = sizeof tool;
@@ -504,12 +420,12 @@ void SetLineTooltip(HWND line, const char* text) {
     SendMessageA(app.tooltip, TTM_UPDATETIPTEXTA, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
-void RepaintIndicators(int firstId, int lastId) {
-    for (int id = firstId; id <= lastId; ++id) InvalidateRect(GetDlgItem(App().mainWindow, id), nullptr, TRUE);
+void RepaintIndicators(HWND mainWindow, int firstId, int lastId) {
+    for (int id = firstId; id <= lastId; ++id) InvalidateRect(GetDlgItem(mainWindow, id), nullptr, TRUE);
 }
 
-void RepaintIndicatorRow() {
-    RepaintIndicators(IDC_MEMORY_INDICATOR, IDC_MEMORY_INDICATOR);
-    RepaintIndicators(IDC_MODE_AUTO, IDC_MODE_FIX);
-    RepaintIndicators(IDC_ANGLE_RAD, IDC_ANGLE_GRAD);
+void RepaintIndicatorRow(HWND mainWindow) {
+    RepaintIndicators(mainWindow, IDC_MEMORY_INDICATOR, IDC_MEMORY_INDICATOR);
+    RepaintIndicators(mainWindow, IDC_MODE_AUTO, IDC_MODE_FIX);
+    RepaintIndicators(mainWindow, IDC_ANGLE_RAD, IDC_ANGLE_GRAD);
 }

@@ -10,7 +10,7 @@
 #include "file_commands.h"
 #include "format_commands.h"
 #include "history_dialog.h"
-#include "history_files.h"
+#include "history_file_commands.h"
 #include "insert_menu.h"
 #include "insert_table.h"
 #include "keypad.h"
@@ -25,13 +25,13 @@
 
 namespace {
 
-LRESULT DoEquals(const Command&) {
-    EnterTask();
+LRESULT DoEquals(const Command& command) {
+    EnterTask(command.app);
     return 0;
 }
 
 LRESULT DoPastTasks(const Command& command) {
-    TakePastTask(command.notification);
+    TakePastTask(command.app, command.notification);
     return 0;
 }
 
@@ -40,33 +40,33 @@ LRESULT DoExit(const Command& command) {
     return 0;
 }
 
-LRESULT DoViewHistory(const Command&) {
-    AppState& app = App();
+LRESULT DoViewHistory(const Command& command) {
+    AppState& app = command.app;
     if (IsWindowVisible(app.historyDialog)) {
         ShowWindow(app.historyDialog, SW_HIDE);
         app.bHistoryVisible = 0;
         return 0;
     }
-    ShowHistoryBeside(app.historyDialog, app.mainWindow, app.iWindowGap, app.dpi);
+    ShowBesideMainWindow(app.historyDialog, app.mainWindow, app.iWindowGap, app.dpi);
     app.bHistoryVisible = 1;
     SetFocus(app.inputLine);
     return 0;
 }
 
-LRESULT DoTaskNumbering(const Command&) {
-    App().bTaskNumbering = !App().bTaskNumbering;
+LRESULT DoTaskNumbering(const Command& command) {
+    command.app.bTaskNumbering = !command.app.bTaskNumbering;
     return 0;
 }
 
-LRESULT DoSaveSettings(const Command&) {
-    WriteSettingsFile();
+LRESULT DoSaveSettings(const Command& command) {
+    WriteSettingsFile(command.app);
     return 0;
 }
 
 // OK or Cancel, the previous answer line then follows the display settings
 // that the dialog leaves in CurrentTask.
 LRESULT DoNumberFormat(const Command& command) {
-    AppState& app = App();
+    AppState& app = command.app;
     RunNumberFormatDialog(app.instance, command.window, app.CurrentTask, app.iWindowGap, app.dpi);
     app.PreviousTask.iNumberMode = app.CurrentTask.iNumberMode;
     app.PreviousTask.iDecimals = app.CurrentTask.iDecimals;
@@ -77,27 +77,29 @@ LRESULT DoNumberFormat(const Command& command) {
 }
 
 LRESULT DoAbout(const Command& command) {
-    RunAboutDialog(App().instance, command.window);
+    RunAboutDialog(command.app.instance, command.window);
     return 0;
 }
 
+HWND HistoryText(const AppState& app) { return GetDlgItem(app.historyDialog, IDC_HISTORY_TEXT); }
+
 LRESULT DoOpenHistory(const Command& command) {
-    OpenHistory(command.window, App().inputLine, GetDlgItem(App().historyDialog, IDC_HISTORY_TEXT));
+    OpenHistory(command.window, command.app.inputLine, HistoryText(command.app));
     return 0;
 }
 
 LRESULT DoSaveHistory(const Command& command) {
-    SaveHistory(command.window, GetDlgItem(App().historyDialog, IDC_HISTORY_TEXT));
+    SaveHistory(command.window, HistoryText(command.app));
     return 0;
 }
 
 LRESULT DoPrintHistory(const Command& command) {
-    PrintHistory(command.window, GetDlgItem(App().historyDialog, IDC_HISTORY_TEXT));
+    PrintHistory(command.window, HistoryText(command.app));
     return 0;
 }
 
 LRESULT DoCopyHistory(const Command& command) {
-    CopyHistory(command.window, GetDlgItem(App().historyDialog, IDC_HISTORY_TEXT));
+    CopyHistory(command.window, HistoryText(command.app));
     return 0;
 }
 
@@ -152,15 +154,17 @@ constexpr CommandEntry kCommands[] = {
     {IDM_NUMBER_FORMAT, IDM_NUMBER_FORMAT, DoNumberFormat},
 };
 
-LRESULT OnCreate(HWND window) {
-    App().mainWindow = window;
-    CreateMainControls(window);
+LRESULT OnCreate(AppState& app, HWND window) {
+    app.mainWindow = window;
+    CreateMainControls(app, window);
     return 0;
 }
 
-LRESULT OnCommand(HWND window, int id, int notification, HWND control) {
+LRESULT OnCommand(AppState& app, HWND window, int id, int notification, HWND control) {
     for (const CommandEntry& entry : kCommands) {
-        if (id >= entry.first && id <= entry.last) return entry.handler(Command{window, id, notification, control});
+        if (id >= entry.first && id <= entry.last) {
+            return entry.handler(Command{app, window, id, notification, control});
+        }
     }
     return 0;
 }
@@ -176,26 +180,24 @@ LRESULT OnNotify(const NMHDR* header) {
 // The window has moved to a screen of another DPI (or that screen's scaling
 // has changed): it takes the place and size the system suggests and lays its
 // face out again; a Task History dialog beside it follows its new size.
-LRESULT OnDpiChanged(HWND window, int dpi, const RECT& suggested) {
-    AppState& app = App();
+LRESULT OnDpiChanged(AppState& app, HWND window, int dpi, const RECT& suggested) {
     // Sized first, so that the toolbar sizes itself to the new client area.
     SetWindowPos(window, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
                  suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
-    LayOutMainControls(window, dpi);
+    LayOutMainControls(app, window, dpi);
     if (app.historyDialog && IsWindowVisible(app.historyDialog)) {
-        ShowHistoryBeside(app.historyDialog, window, app.iWindowGap, dpi);
+        ShowBesideMainWindow(app.historyDialog, window, app.iWindowGap, dpi);
     }
     return 0;
 }
 
-LRESULT OnSetFocus() {
-    SetFocus(App().inputLine);
+LRESULT OnSetFocus(const AppState& app) {
+    SetFocus(app.inputLine);
     return 0;
 }
 
-LRESULT OnDestroy() {
-    AppState& app = App();
-    DestroyBackgroundBrush();
+LRESULT OnDestroy(AppState& app) {
+    DestroyBackgroundBrush(app);
     if (app.historyDialog) DestroyWindow(app.historyDialog);
     app.historyDialog = nullptr;
     PostQuitMessage(0);
@@ -205,30 +207,39 @@ LRESULT OnDestroy() {
 }  // namespace
 
 LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        AttachAppState(window, static_cast<AppState*>(reinterpret_cast<const CREATESTRUCTA*>(lParam)->lpCreateParams));
+        return DefWindowProcA(window, message, wParam, lParam);
+    }
+    // The few messages that come before WM_NCCREATE need nothing of the state.
+    AppState* state = AppStateOf(window);
+    if (!state) return DefWindowProcA(window, message, wParam, lParam);
+    AppState& app = *state;
     switch (message) {
     case WM_CREATE:
-        return OnCreate(window);
+        return OnCreate(app, window);
     case WM_COMMAND:
-        return OnCommand(window, LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
+        return OnCommand(app, window, LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
     case WM_INITMENUPOPUP:
-        return OnInitMenuPopup(reinterpret_cast<HMENU>(wParam), HIWORD(lParam) != 0);
+        return OnInitMenuPopup(app, reinterpret_cast<HMENU>(wParam), HIWORD(lParam) != 0);
     case WM_NOTIFY:
         return OnNotify(reinterpret_cast<const NMHDR*>(lParam));
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLOREDIT:
-        return reinterpret_cast<LRESULT>(ColorControl(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam)));
+        return reinterpret_cast<LRESULT>(
+            ColorControl(app, reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam)));
     case WM_DPICHANGED:
-        return OnDpiChanged(window, HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+        return OnDpiChanged(app, window, HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
     case WM_SETFOCUS:
-        return OnSetFocus();
+        return OnSetFocus(app);
     case WM_CLOSE:
         DestroyWindow(window);
         return 0;
     case WM_DESTROY:
-        return OnDestroy();
+        return OnDestroy(app);
     case WM_NCDESTROY:
         // The children are gone by now, so nothing draws with the fonts.
-        DestroyControlFonts();
+        DestroyControlFonts(app);
         return DefWindowProcA(window, message, wParam, lParam);
     default:
         return DefWindowProcA(window, message, wParam, lParam);

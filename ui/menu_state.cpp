@@ -19,17 +19,16 @@ void Check(HMENU menu, int id, bool checked) {
 
 // The accelerators go through here as well: the platform sends this message
 // before it translates an accelerator and drops the command of a greyed item.
-void UpdateEditMenu(HMENU menu) {
-    const AppState& app = App();
-    Selection selection = InputSelection();
+void UpdateEditMenu(const AppState& app, HMENU menu) {
+    Selection selection = InputSelection(app.inputLine);
     Enable(menu, IDM_UNDO, SendMessageA(app.inputLine, EM_CANUNDO, 0, 0) != 0);
     Enable(menu, IDM_PASTE, IsClipboardFormatAvailable(CF_TEXT) != 0);
     Enable(menu, IDM_CUT, selection.start != selection.end);
     Enable(menu, IDM_COPY, CopyEnabled(selection, app.CurrentTask.szAnswer[0] != 0));
 }
 
-void UpdateFormatMenu(HMENU menu) {
-    const TaskRecord& current = App().CurrentTask;
+void UpdateFormatMenu(const AppState& app, HMENU menu) {
+    const TaskRecord& current = app.CurrentTask;
     for (int id = IDM_MODE_AUTO; id <= IDM_DECIMALS_LAST + 1; ++id) Check(menu, id, FormatItemChecked(current, id));
     for (int id : {IDM_DECIMAL_DOT, IDM_DECIMAL_COMMA, IDM_FUNCTION_SEPARATOR}) {
         Check(menu, id, FormatItemChecked(current, id));
@@ -48,26 +47,25 @@ constexpr ViewMark kViewMarks[] = {
     {IDM_TASK_NUMBERING, &AppState::bTaskNumbering},
 };
 
-void UpdateViewMenu(HMENU menu) {
-    const AppState& app = App();
+void UpdateViewMenu(const AppState& app, HMENU menu) {
     for (const ViewMark& mark : kViewMarks) Check(menu, mark.id, app.*mark.flag != 0);
 }
 
 }  // namespace
 
-LRESULT OnInitMenuPopup(HMENU popup, bool systemMenu) {
+LRESULT OnInitMenuPopup(const AppState& app, HMENU popup, bool systemMenu) {
     if (systemMenu) return 0;
     // A menu is known by its first item, so that the menus' order on the bar
     // is written down only in the resources.
     switch (static_cast<int>(GetMenuItemID(popup, 0))) {
     case IDM_UNDO:
-        UpdateEditMenu(popup);
+        UpdateEditMenu(app, popup);
         break;
     case IDM_ANGLE_RAD:
-        UpdateFormatMenu(popup);
+        UpdateFormatMenu(app, popup);
         break;
     case IDM_DISPLAY_ONLY:
-        UpdateViewMenu(popup);
+        UpdateViewMenu(app, popup);
         break;
     default:
         break;

@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
-// Answer to WM_INITMENUPOPUP for `popup`; `systemMenu` is its high word of
-// lParam. Reports 0.
-LRESULT OnInitMenuPopup(HMENU popup, bool systemMenu);
+struct AppState;
+
+// Answer to WM_INITMENUPOPUP for `popup` from the state `app`; `systemMenu`
+// is its high word of lParam. Reports 0.
+LRESULT OnInitMenuPopup(const AppState& app, HMENU popup, bool systemMenu);

@@ -1,6 +1,6 @@
 #include "number_format_dialog.h"
 
-#include "history_dialog.h"
+#include "layout.h"
 #include "number_text.h"
 #include "resource_ids.h"
 
@@ -51,7 +51,7 @@ void OnInit(HWND dialog, NumberFormatDialogData& data) {
     data.savedDecimals = task.iDecimals;
 
     // The same place the Task History dialog takes beside the main window.
-    ShowHistoryBeside(dialog, data.mainWindow, data.windowGap, data.dpi);
+    ShowBesideMainWindow(dialog, data.mainWindow, data.windowGap, data.dpi);
     CheckRadioButton(dialog, IDC_FORMAT_AUTO, IDC_FORMAT_FIX, IDC_FORMAT_AUTO + data.savedMode);
     SendSetting(data, IDC_MODE_AUTO + data.savedMode);
     EnableDecimals(dialog, data.savedMode != kModeAutomatic);

@@ -2,8 +2,9 @@
 
 #include <commdlg.h>
 
-#include "history_files.h"
+#include "history_file_commands.h"
 #include "print_layout.h"
+#include "window_texts.h"
 
 namespace {
 

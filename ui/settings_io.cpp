@@ -8,11 +8,12 @@
 #include "settings_text.h"
 #include "text.h"
 #include "view_commands.h"
+#include "window_texts.h"
 
 namespace {
 
-void ActOnViewNumber(HWND mainWindow, int number) {
-    AppState& app = App();
+void ActOnViewNumber(AppState& app, int number) {
+    HWND mainWindow = app.mainWindow;
     switch (number) {
     case kViewDisplayOnly: {
         SIZE size = MainWindowSize(app.dpi, true);
@@ -40,11 +41,13 @@ void ActOnViewNumber(HWND mainWindow, int number) {
     }
 }
 
+// The context is the state of the main window.
 void RunSettingsLine(const char* line, void* context) {
-    TaskRecord& task = App().CurrentTask;
+    AppState& app = *static_cast<AppState*>(context);
+    TaskRecord& task = app.CurrentTask;
     // The reader hands over no line longer than the input line allows.
     if (!CopyText(task.szTask, line)) return;
-    ActOnViewNumber(static_cast<HWND>(context), CalculateTask(task));
+    ActOnViewNumber(app, CalculateTask(task));
 }
 
 bool MoveReplacing(const char* from, const char* to) {
@@ -53,10 +56,9 @@ bool MoveReplacing(const char* from, const char* to) {
 
 }  // namespace
 
-void ReadSettingsFile(HWND mainWindow) { ReadSettingsCommands(kSettingsFileName, RunSettingsLine, mainWindow); }
+void ReadSettingsFile(AppState& app) { ReadSettingsCommands(kSettingsFileName, RunSettingsLine, &app); }
 
-void WriteSettingsFile() {
-    const AppState& app = App();
+void WriteSettingsFile(const AppState& app) {
     const ViewFlags view{app.bDisplayOnly, app.bAlwaysOnTop, app.bHistoryVisible, app.bTaskNumbering};
     if (!SaveSettingsFile(kSettingsFileName, kSettingsTempFileName, app.CurrentTask, view, MoveReplacing)) {
         MessageBoxA(nullptr, kSettingsSaveFailedText, kMessageCaption, MB_ICONERROR);

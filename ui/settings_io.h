@@ -3,11 +3,11 @@
 // "Save Current Settings" (command 2540).
 #pragma once
 
-#include <windows.h>
+struct AppState;
 
-// Runs every "#" line of the file through CalculateTask on CurrentTask, in
-// file order, and acts on the view numbers it hands back:
-//   501  shrinks `mainWindow` to the display-only size in place; bDisplayOnly
+// Runs every "#" line of the file through CalculateTask on the CurrentTask of
+// `app`, in file order, and acts on the view numbers it hands back:
+//   501  shrinks the main window to the display-only size in place; bDisplayOnly
 //   502  makes it topmost without moving or resizing it; bAlwaysOnTop
 //   503  sends it "View History..." (2304); bHistoryVisible
 //   504  sends it "Task Numbering" (2307); bTaskNumbering
@@ -16,11 +16,12 @@
 // does nothing more and shows nothing. Lines not beginning with "#", a last
 // line without a line feed and lines longer than the input line allows run
 // nothing. A missing or unreadable file leaves every setting as it is.
-void ReadSettingsFile(HWND mainWindow);
+void ReadSettingsFile(AppState& app);
 
-// Writes CurrentTask's six settings and the four view flags. The new file is
-// written whole beside the old one and then moved over it, so a save that
-// fails at any step (creating, writing, closing or replacing) keeps the old
-// file; every such failure shows the ownerless error box "ERROR - Save
-// failed !" with caption "Zentrabel". Settings in memory never change.
-void WriteSettingsFile();
+// Writes the six settings of the CurrentTask of `app` and its four view
+// flags. The new file is written whole beside the old one and then moved over
+// it, so a save that fails at any step (creating, writing, closing or
+// replacing) keeps the old file; every such failure shows the ownerless error
+// box "ERROR - Save failed !" with caption "Zentrabel". Settings in memory
+// never change.
+void WriteSettingsFile(const AppState& app);

@@ -1,13 +1,10 @@
 #include "startup.h"
 
-#include <ctime>
-
 #include "app.h"
-#include "functions.h"
 #include "history_dialog.h"
-#include "history_text.h"
 #include "input_keys.h"
 #include "layout.h"
+#include "layout_rules.h"
 #include "main_window.h"
 #include "resource_ids.h"
 #include "screen_scale.h"
@@ -16,8 +13,6 @@
 namespace {
 
 constexpr char kClassName[] = "myWindowClass";
-
-HistoryDialogData gHistoryDialogData;
 
 void ShowFailure(const char* text) { MessageBoxA(nullptr, text, "Error!", MB_ICONEXCLAMATION | MB_OK); }
 
@@ -31,21 +26,6 @@ double PlatformMajorVersion() {
     return info.dwMajorVersion;
 }
 
-void WriteBanner() {
-    std::time_t now = std::time(nullptr);
-    SeedRandom(static_cast<unsigned>(now));
-    std::tm local{};
-    if (const std::tm* converted = std::localtime(&now)) local = *converted;
-    char banner[kBannerCapacity + 1];
-    BuildBanner(local, banner);
-
-    HWND history = App().historyText;
-    SendMessageA(history, EM_SETLIMITTEXT, 0, 0);
-    SetWindowTextA(history, banner);
-    LRESULT end = GetWindowTextLengthA(history);
-    SendMessageA(history, EM_SETSEL, end, end);
-}
-
 bool StartZentrabel(HINSTANCE instance, int showCommand) {
     // The history edit control keeps a small record per line and walks them
     // on every insertion; the low-fragmentation heap (the default on Windows)
@@ -54,6 +34,7 @@ bool StartZentrabel(HINSTANCE instance, int showCommand) {
     HeapSetInformation(GetProcessHeap(), HeapCompatibilityInformation, &lowFragmentation, sizeof lowFragmentation);
     ResetAppState(instance);
     AppState& app = App();
+    if (PlatformMajorVersion() >= 6.0) app.iWindowGap = kBesideGap;
 
     WNDCLASSA windowClass{};
     windowClass.lpfnWndProc = MainWindowProc;
@@ -73,7 +54,7 @@ bool StartZentrabel(HINSTANCE instance, int showCommand) {
     int left = GetSystemMetrics(SM_CXSCREEN) / 2 - size.cx / 2;
     int top = GetSystemMetrics(SM_CYSCREEN) / 2 - size.cy / 2;
     app.mainWindow = CreateWindowExA(kMainWindowExStyle, kClassName, "Zentrabel", kMainWindowStyle, left, top, size.cx,
-                                     size.cy, nullptr, nullptr, instance, nullptr);
+                                     size.cy, nullptr, nullptr, instance, &app);
     if (!app.mainWindow) {
         ShowFailure("Window Creation Failed!");
         return false;
@@ -86,8 +67,8 @@ bool StartZentrabel(HINSTANCE instance, int showCommand) {
         SetWindowPos(app.mainWindow, nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
 
-    gHistoryDialogData = HistoryDialogData{app.mainWindow, &app.bHistoryVisible};
-    app.historyDialog = CreateHistoryDialog(instance, app.mainWindow, &gHistoryDialogData);
+    app.historyDialogData = HistoryDialogData{app.mainWindow, &app.bHistoryVisible};
+    app.historyDialog = CreateHistoryDialog(instance, app.mainWindow, &app.historyDialogData);
     if (!app.historyDialog) {
         ShowFailure("Dialog Creation Failed!");
         DestroyWindow(app.mainWindow);
@@ -95,31 +76,38 @@ bool StartZentrabel(HINSTANCE instance, int showCommand) {
     }
     app.historyText = GetDlgItem(app.historyDialog, IDC_HISTORY_TEXT);
 
-    WriteBanner();
-    ReadSettingsFile(app.mainWindow);
-    MoveToolbarUnderDisplay();
+    WriteBanner(app.historyText);
+    ReadSettingsFile(app);
+    MoveToolbarUnderDisplay(app);
     ShowWindow(app.mainWindow, showCommand);
     UpdateWindow(app.mainWindow);
     app.accelerators = LoadAcceleratorsA(instance, MAKEINTRESOURCEA(IDR_ACCELERATORS));
     return true;
 }
 
-void RouteMessage(MSG& message) {
-    const AppState& app = App();
+namespace {
+
+void Route(const AppState& app, MSG& message) {
     if (app.historyDialog && IsDialogMessageA(app.historyDialog, &message)) return;
     // While the past-tasks list is open, Enter and Escape pick from it and
     // close it (the input line hands them on) instead of calculating.
-    if (app.accelerators && !PastTasksOpen() && TranslateAcceleratorA(app.mainWindow, app.accelerators, &message)) {
+    if (app.accelerators && !PastTasksOpen(app.pastTasks) &&
+        TranslateAcceleratorA(app.mainWindow, app.accelerators, &message)) {
         return;
     }
     TranslateMessage(&message);
     DispatchMessageA(&message);
 }
 
+}  // namespace
+
+void RouteMessage(MSG& message) { Route(App(), message); }
+
 int RunMessageLoop() {
+    const AppState& app = App();
     MSG message{};
     BOOL got;
-    while ((got = GetMessageA(&message, nullptr, 0, 0)) > 0) RouteMessage(message);
+    while ((got = GetMessageA(&message, nullptr, 0, 0)) > 0) Route(app, message);
     return got == 0 ? static_cast<int>(message.wParam) : 0;
 }
 

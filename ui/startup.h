@@ -1,4 +1,4 @@
-// The program's start-up, its message loop and the history banner.
+// The program's start-up and its message loop.
 #pragma once
 
 #include <windows.h>
@@ -20,11 +20,6 @@ int RunMessageLoop();
 
 // The whole program: start-up, then the message loop.
 int RunZentrabel(HINSTANCE instance, int showCommand);
-
-// Seeds the engine's random generator with the time and replaces the whole
-// history text by a banner with the current local date and time, leaving the
-// caret at its end.
-void WriteBanner();
 
 // The platform's major version number (GetVersionExA; 0 when the query fails).
 double PlatformMajorVersion();

@@ -12,52 +12,45 @@
 
 namespace {
 
-void ShowQuadraticLabels(int show) {
-    ShowWindow(App().x1Label, show);
-    ShowWindow(App().x2Label, show);
+void ShowQuadraticLabels(const AppState& app, int show) {
+    ShowWindow(app.x1Label, show);
+    ShowWindow(app.x2Label, show);
 }
 
-void ClearInputLine() {
-    HWND input = App().inputLine;
+void ClearInputLine(const AppState& app) {
+    HWND input = app.inputLine;
     SetWindowTextA(input, "");
-    if (!App().replayingFile) SetFocus(input);
+    if (!app.replayingFile) SetFocus(input);
 }
 
-}  // namespace
-
-namespace {
-
-void PutRecordsOnDisplay() {
-    AppState& app = App();
+void PutRecordsOnDisplay(AppState& app) {
     app.displayBehind = false;
     SetWindowTextA(app.currentTaskLine, app.CurrentTask.szTask);
     SetWindowTextA(app.currentAnswerLine, app.CurrentTask.szAnswer);
-    SetLineTooltip(app.currentTaskLine, app.CurrentTask.szMaths);
+    SetLineTooltip(app, app.currentTaskLine, app.CurrentTask.szMaths);
     SetWindowTextA(app.previousTaskLine, app.PreviousTask.szTask);
     SetWindowTextA(app.previousAnswerLine, app.PreviousTask.szAnswer);
-    SetLineTooltip(app.previousTaskLine, app.PreviousTask.szMaths);
+    SetLineTooltip(app, app.previousTaskLine, app.PreviousTask.szMaths);
 }
 
 }  // namespace
 
-void ShowRecords() {
-    AppState& app = App();
+void ShowRecords(AppState& app) {
     if (app.replayingFile) {
         app.displayBehind = true;
         return;
     }
-    PutRecordsOnDisplay();
+    PutRecordsOnDisplay(app);
 }
 
-void CatchUpDisplay() {
-    if (App().displayBehind) PutRecordsOnDisplay();
+void CatchUpDisplay(AppState& app) {
+    if (app.displayBehind) PutRecordsOnDisplay(app);
 }
 
-void EnterTask() {
-    AppState& app = App();
+void EnterTask(AppState& app) {
     if (GetWindowTextLengthA(app.inputLine) > static_cast<int>(kInputLineCapacity)) {
         // The refusal is written over the records as they stand.
-        CatchUpDisplay();
+        CatchUpDisplay(app);
         SetWindowTextA(app.currentAnswerLine, kLineTooLongText);
         return;
     }
@@ -68,13 +61,13 @@ void EnterTask() {
     // A thrown-away line changes the records below without showing them, so
     // a display that a replay has left behind is brought up to date first:
     // it keeps what the calculations before the line showed, as after typing.
-    if (thrownAway) CatchUpDisplay();
+    if (thrownAway) CatchUpDisplay(app);
 
     // The panel's moves are undone once: a line thrown away for its leading
     // "=" keeps iLastStatus at 4, and undoing them again on the next task
     // would put x2 where x1 belongs.
     if (app.iLastStatus == kKindQuadratic && app.quadraticPanelOpen) {
-        ShowQuadraticLabels(SW_HIDE);
+        ShowQuadraticLabels(app, SW_HIDE);
         RestoreQuadraticOutput(app.CurrentTask, app.PreviousTask);
         app.quadraticPanelOpen = false;
     }
@@ -82,7 +75,7 @@ void EnterTask() {
     // A line thrown away for its leading "=" never reaches the record, so it
     // is not shown later as the task of an answer it did not give.
     if (thrownAway) {
-        ClearInputLine();
+        ClearInputLine(app);
         return;
     }
     CopyText(app.CurrentTask.szTask, task);
@@ -92,23 +85,22 @@ void EnterTask() {
     // Only a solved equation opens the panel; a "#4" line is recorded as typed.
     if (result == kKindQuadratic && outcome != Outcome::kRoots) result = kKindCommand;
     app.iLastStatus = result;
-    if (result == kKindCommand) RepaintIndicatorRow();
+    if (result == kKindCommand) RepaintIndicatorRow(app.mainWindow);
     if (result == kKindQuadratic) {
-        ShowQuadraticLabels(SW_SHOW);
+        ShowQuadraticLabels(app, SW_SHOW);
         OpenQuadraticPanel(app.CurrentTask, app.PreviousTask);
         app.quadraticPanelOpen = true;
     }
-    ShowRecords();
+    ShowRecords(app);
 
     HistoryEntry entry;
     BuildHistoryEntry(outcome, app.CurrentTask, app.PreviousTask, app.bTaskNumbering != 0, app.iTaskNumber, entry);
     if (entry.listText) SendMessageA(app.pastTasks, CB_INSERTSTRING, 0, reinterpret_cast<LPARAM>(entry.listText));
     SendMessageA(app.historyText, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(entry.text));
-    ClearInputLine();
+    ClearInputLine(app);
 }
 
-void TakePastTask(int notification) {
-    const AppState& app = App();
+void TakePastTask(const AppState& app, int notification) {
     if (notification == CBN_DROPDOWN) {
         // The list opens with no entry chosen, so that a close without a pick
         // finds nothing to copy: a click on the arrow of the open list is

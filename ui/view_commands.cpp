@@ -66,7 +66,7 @@ void TakeOutOfTopmost(HWND window) {
 }  // namespace
 
 LRESULT DoDisplayOnly(const Command& command) {
-    AppState& app = App();
+    AppState& app = command.app;
     SIZE size = MainWindowSize(app.dpi, !app.bDisplayOnly);
     SetWindowPos(command.window, nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     app.bDisplayOnly = !app.bDisplayOnly;
@@ -74,7 +74,7 @@ LRESULT DoDisplayOnly(const Command& command) {
 }
 
 LRESULT DoAlwaysOnTop(const Command& command) {
-    AppState& app = App();
+    AppState& app = command.app;
     if (app.bAlwaysOnTop) {
         TakeOutOfTopmost(command.window);
     } else {

@@ -19,6 +19,7 @@
 #include "resource_ids.h"
 #include "settings_text.h"
 #include "startup.h"
+#include "window_texts.h"
 
 namespace fs = std::filesystem;
 

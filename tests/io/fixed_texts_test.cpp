@@ -1,11 +1,11 @@
-// The texts the user reads in message boxes and print queues, pinned letter
-// for letter once here (the other tests compare against the constants).
+// The names and texts of the files the user keeps, pinned letter for letter
+// once here (the other tests compare against the constants); the window's own
+// texts are pinned in the window rules' tests.
 #include <gtest/gtest.h>
 
 #include <string>
 
 #include "history_file.h"
-#include "print_layout.h"
 #include "settings_text.h"
 
 namespace {
@@ -17,15 +17,7 @@ TEST(FixedTexts, AsTheUserSeesThem) {
         const char* expected;
     };
     const Row rows[] = {
-        {"print document", kPrintDocumentName, "Tavrin - Task History"},
-        {"print caption", kPrintCaption, "Print History"},
-        {"nothing to print", kNoPrintDataText, "No data available to print!"},
-        {"message caption", kMessageCaption, "Zentrabel"},
-        {"settings save failed", kSettingsSaveFailedText,
-         "ERROR - Save failed !\r\n\r\nNot able to save your configuration.\r\n"
-         "The destination directory is probably write protected."},
         {"settings file", kSettingsFileName, "zbl.cfg"},
-        {"history default extension", kHistoryDefaultExtension, "txt"},
         {"footer head", std::string(kHistoryFooter, 52),
          "\r\n=======================\r\nCalculated by Zentrabel\r\n"},
     };

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <ctime>
 #include <string>
 #include <vector>
 
@@ -9,72 +8,13 @@
 
 namespace {
 
-TEST(HistoryName, DayMonthYear) {
-    struct Row {
-        int day, month, year;
-        const char* name;
-    };
-    const Row rows[] = {
-        {24, 8, 2013, "zbl_24082013"},
-        {1, 1, 2000, "zbl_01012000"},
-        {31, 12, 1999, "zbl_31121999"},
-        {5, 10, 987, "zbl_05100987"},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.name);
-        std::tm date{};
-        date.tm_mday = row.day;
-        date.tm_mon = row.month - 1;
-        date.tm_year = row.year - 1900;
-        char name[kHistoryFileNameCapacity + 1];
-        EXPECT_EQ(WriteProposedHistoryName(date, name, kHistoryFileNameCapacity), std::strlen(row.name));
-        EXPECT_STREQ(name, row.name);
-    }
-}
-
-// Every day of two years (a leap year among them) against the C library's "zbl_%d%m%Y".
-TEST(HistoryName, AgreesWithStrftime) {
-    for (int day = 0; day < 731; ++day) {
-        std::tm date{};
-        date.tm_year = 2023 - 1900;
-        date.tm_mday = 1 + day;
-        date.tm_hour = 12;
-        std::mktime(&date);
-        char expected[64];
-        ASSERT_GT(std::strftime(expected, sizeof expected, "zbl_%d%m%Y", &date), 0u);
-        char name[kHistoryFileNameCapacity + 1];
-        WriteProposedHistoryName(date, name, kHistoryFileNameCapacity);
-        ASSERT_STREQ(name, expected) << day;
-    }
-}
-
-TEST(HistoryName, TooSmallBufferGivesNothing) {
-    std::tm date{};
-    date.tm_mday = 24;
-    date.tm_mon = 7;
-    date.tm_year = 113;
-    for (size_t capacity : {0u, 4u, 11u}) {
-        SCOPED_TRACE(capacity);
-        char name[16];
-        std::memset(name, 'x', sizeof name);
-        EXPECT_EQ(WriteProposedHistoryName(date, name, capacity), 0u);
-        EXPECT_STREQ(name, "");
-        for (size_t i = capacity + 1; i < sizeof name; ++i) ASSERT_EQ(name[i], 'x') << i;
-    }
-}
-
-TEST(HistoryFile, FooterAndFilter) {
+TEST(HistoryFile, Footer) {
     const std::string footer(kHistoryFooter, kHistoryFooterLength);
     EXPECT_EQ(footer, std::string("\r\n=======================\r\nCalculated by Zentrabel\r\n") + kMakerAddress);
     EXPECT_EQ(std::strlen(kHistoryFooter), kHistoryFooterLength);
     EXPECT_GT(std::strlen(kMakerAddress), 0u);
     // The address is the last thing in the file: no line end after it.
     EXPECT_EQ(std::strpbrk(kMakerAddress, "\r\n"), nullptr);
-
-    const char filter[] = "Text Files (*.txt)\0*.txt\0All Files (*.*)\0*.*\0";
-    ASSERT_EQ(sizeof kHistoryFileFilter, sizeof filter);
-    EXPECT_EQ(std::memcmp(kHistoryFileFilter, filter, sizeof filter), 0);
-    EXPECT_EQ(kHistoryFileFilter[sizeof kHistoryFileFilter - 2], 0);  // ends with an empty text
 }
 
 // Records what is written; fails from write number `failAt` on (0: never).

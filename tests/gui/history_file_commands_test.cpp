@@ -17,11 +17,12 @@
 #include "dialog_driver.h"
 #include "gui_support.h"
 #include "history_file.h"
-#include "history_files.h"
+#include "history_file_commands.h"
 #include "print_layout.h"
 #include "resource_ids.h"
 #include "startup.h"
 #include "unix_shell.h"
+#include "window_texts.h"
 
 namespace {
 
@@ -134,7 +135,7 @@ std::string Describe(const std::vector<SeenDialog>& seen) {
 
 void ExpectFailedSaveBox(const SeenDialog& box, HWND owner) {
     ASSERT_TRUE(box.IsMessageBox());
-    EXPECT_EQ(box.title, kHistoryFilesCaption);
+    EXPECT_EQ(box.title, kMessageCaption);
     EXPECT_EQ(box.Text(kMessageBoxText), kHistorySaveFailedText);
     EXPECT_EQ(box.icon, LoadIconA(nullptr, IDI_ERROR));
     EXPECT_EQ(box.owner, owner);

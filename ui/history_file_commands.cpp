@@ -1,4 +1,4 @@
-#include "history_files.h"
+#include "history_file_commands.h"
 
 #include <commdlg.h>
 
@@ -11,6 +11,7 @@
 #include "history_file.h"
 #include "resource_ids.h"
 #include "task_entry.h"
+#include "window_texts.h"
 
 namespace {
 
@@ -77,31 +78,39 @@ std::unique_ptr<char[]> ReadWholeFile(HANDLE file, size_t& size) {
 // control costs time that grows with its text, so one insertion per line made
 // a replay quadratic in its length. The entries go in at the caret, where each
 // one would have gone; nothing reads the history while the replay runs.
+//
+// The batch keeps the main window's state (`app`, which the owner was made
+// with) informed that a replay runs. While it gathers, the history control
+// holds the batch in its user data, where its procedure finds it.
 class ReplayBatch {
 public:
-    ReplayBatch(HWND owner, HWND history) : owner_(owner), history_(history) {
-        App().replayingFile = true;
+    ReplayBatch(AppState* app, HWND owner, HWND inputLine, HWND history)
+        : app_(app), owner_(owner), inputLine_(inputLine), history_(history) {
+        if (app_) app_->replayingFile = true;
         SetFocus(nullptr);
         // A window that is not shown must not be shown by the end of the batch.
         painting_ = IsWindowVisible(owner_) != 0;
         if (painting_) SendMessageA(owner_, WM_SETREDRAW, FALSE, 0);
         // One thread runs the window, so one batch is gathered at a time.
-        if (history_ && !gActive) {
+        if (history_ && !GatheringBatch(history_)) {
+            SetWindowLongPtrA(history_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
             previous_ = reinterpret_cast<WNDPROC>(
                 SetWindowLongPtrA(history_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(GatherEntries)));
-            if (previous_) gActive = this;
+            if (!previous_) SetWindowLongPtrA(history_, GWLP_USERDATA, 0);
         }
     }
 
     ~ReplayBatch() {
-        if (gActive == this) {
+        if (previous_) {
             SetWindowLongPtrA(history_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous_));
-            gActive = nullptr;
+            SetWindowLongPtrA(history_, GWLP_USERDATA, 0);
             Flush();
         }
-        App().replayingFile = false;
-        CatchUpDisplay();
-        SetFocus(App().inputLine);
+        if (app_) {
+            app_->replayingFile = false;
+            CatchUpDisplay(*app_);
+        }
+        SetFocus(inputLine_);
         if (painting_) {
             SendMessageA(owner_, WM_SETREDRAW, TRUE, 0);
             RedrawWindow(owner_, nullptr, nullptr, RDW_ERASE | RDW_FRAME | RDW_INVALIDATE | RDW_ALLCHILDREN);
@@ -112,10 +121,12 @@ public:
     ReplayBatch& operator=(const ReplayBatch&) = delete;
 
 private:
-    static inline ReplayBatch* gActive = nullptr;
+    static ReplayBatch* GatheringBatch(HWND history) {
+        return reinterpret_cast<ReplayBatch*>(GetWindowLongPtrA(history, GWLP_USERDATA));
+    }
 
     static LRESULT CALLBACK GatherEntries(HWND history, UINT message, WPARAM wParam, LPARAM lParam) {
-        ReplayBatch* batch = gActive;
+        ReplayBatch* batch = GatheringBatch(history);
         if (!batch) return DefWindowProcA(history, message, wParam, lParam);
         if (message == EM_REPLACESEL && lParam && batch->Gather(reinterpret_cast<const char*>(lParam))) return 0;
         return CallWindowProcA(batch->previous_, history, message, wParam, lParam);
@@ -139,7 +150,9 @@ private:
         pending_.clear();
     }
 
+    AppState* app_;
     HWND owner_;
+    HWND inputLine_;
     HWND history_;
     bool painting_ = false;
     WNDPROC previous_ = nullptr;
@@ -188,7 +201,7 @@ int SaveHistory(HWND owner, HWND history) {
     case HistoryFileResult::kFailed:
         break;
     }
-    MessageBoxA(owner, kHistorySaveFailedText, kHistoryFilesCaption, MB_OK | MB_ICONERROR);
+    MessageBoxA(owner, kHistorySaveFailedText, kMessageCaption, MB_OK | MB_ICONERROR);
     return 1;
 }
 
@@ -199,7 +212,7 @@ int ReplayHistoryFile(const char* path, HWND owner, HWND inputLine, HWND history
     size_t size = 0;
     std::unique_ptr<char[]> bytes = ReadWholeFile(file, size);
     if (bytes) {
-        ReplayBatch batch(owner, history);
+        ReplayBatch batch(AppStateOf(owner), owner, inputLine, history);
         // The click of the "=" button, as the button itself sends it.
         const WPARAM click = MAKEWPARAM(IDC_EQUALS, BN_CLICKED);
         const LPARAM button = reinterpret_cast<LPARAM>(GetDlgItem(owner, IDC_EQUALS));

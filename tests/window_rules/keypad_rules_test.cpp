@@ -1,11 +1,13 @@
-// The keypad's table and the captions of inverse mode.
+// The keypad's table, its cells and the captions of inverse mode.
 #include <gtest/gtest.h>
 
 #include <set>
+#include <sstream>
 #include <string>
 
 #include "calculate.h"
 #include "keypad_rules.h"
+#include "layout_rules.h"
 #include "resource_ids.h"
 #include "task_record.h"
 #include "text.h"
@@ -95,6 +97,91 @@ TEST(KeypadTable, InsertedNamesAreUnderstood) {
         EXPECT_EQ(plainCells.count(cell) == 1, KeyActionOf(cell) == KeyAction::kInsertName);
         EXPECT_EQ(inverseCells.count(cell) == 1, IsInverseCell(cell));
     }
+}
+
+// The keys draw in the keys' own fonts or keep the system's control font.
+TEST(KeypadTable, KeyFontsOnly) {
+    for (int cell = 0; cell < kKeypadCells; ++cell) {
+        SCOPED_TRACE(cell);
+        const FontSlot font = kKeypadKeys[cell].font;
+        EXPECT_TRUE(font == kNoFont || font == kKeyFont13 || font == kKeyFont12 || font == kKeyFont20) << font;
+    }
+}
+
+std::string Describe(const Place& place) {
+    std::ostringstream text;
+    text << "{" << place.x << ", " << place.y << ", " << place.width << ", " << place.height << "}";
+    return text.str();
+}
+
+TEST(KeypadCells, CornersAsDesigned) {
+    struct Row {
+        int cell;
+        Place place;
+    };
+    const Row rows[] = {
+        {0, {6, 182, 46, 27}},     // the top left function key
+        {11, {231, 208, 46, 27}},  // the last function key
+        {12, {6, 242, 46, 42}},    // the lower block starts well below the function keys
+        {35, {231, 365, 46, 42}},  // the bottom right cell, under the "=" button
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.cell);
+        EXPECT_EQ(Describe(KeyCell(row.cell)), Describe(row.place));
+    }
+}
+
+// Six to a row; neighbours in a row or in a block of rows share one border
+// pixel; all of it lies inside the main window.
+TEST(KeypadCells, GridInsideTheWindow) {
+    for (int cell = 0; cell < kKeypadCells; ++cell) {
+        SCOPED_TRACE(cell);
+        const Place key = KeyCell(cell);
+        EXPECT_GE(key.x, 0);
+        EXPECT_LE(key.x + key.width, kMainWindowWidth);
+        EXPECT_LE(key.y + key.height, kMainWindowFullHeight);
+        const int column = cell % kKeypadColumns;
+        if (column > 0) {
+            const Place left = KeyCell(cell - 1);
+            EXPECT_EQ(key.x, left.x + left.width - 1);
+            EXPECT_EQ(key.y, left.y);
+            EXPECT_EQ(key.height, left.height);
+        }
+        const int row = cell / kKeypadColumns;
+        if (row > 0 && row != 2) {
+            const Place above = KeyCell(cell - kKeypadColumns);
+            EXPECT_EQ(key.y, above.y + above.height - 1);
+            EXPECT_EQ(key.x, above.x);
+        }
+    }
+    EXPECT_GT(KeyCell(2 * kKeypadColumns).y, KeyCell(kKeypadColumns).y + KeyCell(kKeypadColumns).height);
+}
+
+// The key refresh repaints the whole cell whatever its row.
+TEST(KeypadCells, RefreshCoversTheCell) {
+    for (int cell = 0; cell < kKeypadCells; ++cell) {
+        SCOPED_TRACE(cell);
+        const Place key = KeyCell(cell);
+        const Place area = KeyRefreshArea(cell);
+        EXPECT_EQ(area.x, key.x);
+        EXPECT_EQ(area.y, key.y);
+        EXPECT_GT(area.width, key.width);
+        EXPECT_GT(area.height, key.height);
+    }
+}
+
+// The "=" button covers exactly the two hidden cells, which do nothing.
+TEST(KeypadCells, EqualsCoversTheHiddenCells) {
+    const Place equals = EqualsKeyPlace();
+    const Place first = KeyCell(IDC_KEY_HIDDEN_EQUALS - IDC_KEY_FIRST);
+    const Place last = KeyCell(IDC_KEY_HIDDEN_BLANK - IDC_KEY_FIRST);
+    EXPECT_EQ(last.y, first.y);
+    EXPECT_EQ(equals.x, first.x);
+    EXPECT_EQ(equals.y, first.y);
+    EXPECT_EQ(equals.x + equals.width, last.x + last.width);
+    EXPECT_EQ(equals.height, first.height);
+    EXPECT_EQ(KeyActionOf(IDC_KEY_HIDDEN_EQUALS - IDC_KEY_FIRST), KeyAction::kNone);
+    EXPECT_EQ(KeyActionOf(IDC_KEY_HIDDEN_BLANK - IDC_KEY_FIRST), KeyAction::kNone);
 }
 
 TEST(InverseCaptions, PrefixAndThreeCharacters) {

@@ -1,18 +1,16 @@
-// The history in and out of the program as plain 8-bit text: "Save As..."
-// (2003) writes it to a file with the footer, "Open..." (2002) replays a file's
-// lines as tasks through the "=" key, "Copy History" (2106) puts it on the
-// clipboard. The history text is the text of the history edit control; the
-// file content, the proposed name and the line splitting come from
-// io/history_file.h.
+// The history file commands, which take the history in and out of the
+// program as plain 8-bit text: "Save As..." (2003) writes it to a file with
+// the footer, "Open..." (2002) replays a file's lines as tasks through the "="
+// key, "Copy History" (2106) puts it on the clipboard. The history text is the
+// text of the history edit control; the file content and the line splitting
+// come from io/history_file.h, the dialogs' texts and the proposed name from
+// window_texts.h.
 #pragma once
 
 #include <windows.h>
 
 #include <cstddef>
 #include <memory>
-
-// The caption of the message box that reports a failed save.
-inline constexpr char kHistoryFilesCaption[] = "Zentrabel";
 
 // The whole text of the history edit control, NUL-terminated, with its
 // length (without the NUL) in `length`; nullptr when the memory cannot be had.
@@ -41,12 +39,14 @@ int SaveHistory(HWND owner, HWND history);
 // Reads the whole file `path` and replays every line of it (cut by
 // ReplaySplitter: at each CR, the LF beginning the next line, a last line
 // without a line end included, lines cut at 650 characters): each line is set
-// into `inputLine` and the "=" key (1075) of `owner` is pressed, which
-// calculates it and appends its entry to the history edit control `history`.
-// The entries reach the control together when the last line is done, and the
-// owner does not paint meanwhile: appending to a long history one entry at a
-// time grows slower with its length. Returns 0 when the file was read, 1 when
-// it cannot be opened, sized, held in memory or read; nothing is replayed then.
+// into `inputLine` and the "=" key (1075) of `owner`, the main window, is
+// pressed, which calculates it and appends its entry to the history edit
+// control `history`. The entries reach the control together when the last line
+// is done, and the owner does not paint meanwhile: appending to a long history
+// one entry at a time grows slower with its length. The main window's state
+// knows a replay is running, so the display lines wait for its end. Returns 0
+// when the file was read, 1 when it cannot be opened, sized, held in memory or
+// read; nothing is replayed then.
 int ReplayHistoryFile(const char* path, HWND owner, HWND inputLine, HWND history);
 
 // Open: shows the open dialog (the text-file filter, default extension "txt",
