@@ -61,6 +61,12 @@ std::string WindowText(HWND window) {
     return text;
 }
 
+std::string ClassNameOf(HWND window) {
+    char name[256] = "";
+    GetClassNameA(window, name, sizeof name);
+    return name;
+}
+
 std::vector<std::string> ChildTexts(HWND parent, const char* className) {
     std::vector<std::string> texts;
     ChildSearch search{className, &texts};

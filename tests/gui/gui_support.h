@@ -16,6 +16,8 @@ HWND FindThreadWindow(DWORD thread, const char* className, const char* title);
 
 // The text of a window, read with WM_GETTEXT.
 std::string WindowText(HWND window);
+// The class name of a window.
+std::string ClassNameOf(HWND window);
 
 // Texts of the child windows of `parent` with this class.
 std::vector<std::string> ChildTexts(HWND parent, const char* className);
