@@ -144,6 +144,12 @@ std::string BuildFilePath(const char* fromTests) {
     return text;
 }
 
+std::string TwoDigitExponent(std::string text) {
+    const size_t e = text.find('e');
+    if (e != std::string::npos && text.size() - e == 5 && text[e + 2] == '0') text.erase(e + 2, 1);
+    return text;
+}
+
 std::string ProgramPath() { return BuildFilePath(ZBL_PROGRAM_FROM_TESTS); }
 
 void Pump() {

@@ -40,6 +40,10 @@ bool WriteFileBytes(const std::string& path, const std::string& bytes);
 std::string ClipboardText();
 void SetClipboardText(const std::string& text);
 
+// A number text that ends in a three-digit exponent with a leading zero
+// ("2e+003", as some C runtimes write it) with a two-digit one ("2e+03").
+std::string TwoDigitExponent(std::string text);
+
 // The full path of a file of the build, named relative to the tests' folder.
 std::string BuildFilePath(const char* fromTests);
 

@@ -55,13 +55,6 @@ RECT WindowRect(HWND window) {
 
 int CaptionHeight() { return GetSystemMetrics(SM_CYCAPTION); }
 
-// Exponents may carry two or three digits depending on the C runtime.
-std::string TwoDigitExponent(std::string text) {
-    const size_t e = text.find('e');
-    if (e != std::string::npos && text.size() - e == 5 && text[e + 2] == '0') text.erase(e + 2, 1);
-    return text;
-}
-
 // What the main window is asked to do by SendMessage and SetWindowPos while
 // it lives (the hook sees every message sent to a window of this thread).
 class MainWindowRequests {
