@@ -4,7 +4,7 @@
 #   bash scripts/check-format.sh [FILE...]
 # With no FILE it checks every tracked *.cpp, *.h and *.c file (or, outside
 # a git clone, every such file under the source folders). Lists each file
-# that would change with the number of its lines that would, then prints one
+# that would change with the number of places in it that would, then prints one
 # line
 #   RESULT passed|failed format: <details>
 # and exits non-zero when any file is not formatted or clang-format is
@@ -36,10 +36,10 @@ fi
 unformatted=0
 lines=0
 for file in "${files[@]}"; do
-  # Each line the formatter would change is one warning on its own line.
+  # Each place the formatter would change is reported as one warning.
   changed=$("$format" --style=file --dry-run "$file" 2>&1 | grep -c 'warning: code should be clang-formatted')
   if ((changed > 0)); then
-    echo "format: $file: $changed lines"
+    echo "format: $file: $changed places"
     unformatted=$((unformatted + 1))
     lines=$((lines + changed))
   fi
@@ -49,5 +49,5 @@ if ((unformatted == 0)); then
   echo "RESULT passed format: ${#files[@]} files as .clang-format lays them out"
   exit 0
 fi
-echo "RESULT failed format: $unformatted of ${#files[@]} files not formatted ($lines lines); clang-format -i formats them"
+echo "RESULT failed format: $unformatted of ${#files[@]} files not formatted ($lines places); clang-format -i formats them"
 exit 1
