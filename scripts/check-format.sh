@@ -4,8 +4,7 @@
 #   bash scripts/check-format.sh [FILE...]
 # With no FILE it checks every tracked *.cpp, *.h and *.c file (or, outside
 # a git clone, every such file under the source folders). Lists each file
-# that would change with the number of places in it that would, then prints one
-# line
+# that formatting would change, with the number of places, then prints one line
 #   RESULT passed|failed format: <details>
 # and exits non-zero when any file is not formatted or clang-format is
 # missing. `clang-format -i FILE` formats a file in place.
