@@ -136,12 +136,17 @@ except (OSError, ET.ParseError) as error:
     sys.exit(1)
 passed, failed, skipped = 0, [], 0
 for case in root.iter("testcase"):
-    if case.find("failure") is not None or case.find("error") is not None or case.get("status") == "fail":
-        failed.append(case.get("name"))
-    elif case.find("skipped") is not None or case.get("status") in ("notrun", "disabled"):
+    status = case.get("status")
+    skip = case.find("skipped")
+    if status == "run" and case.find("failure") is None and case.find("error") is None:
+        passed += 1
+    elif status == "disabled" or (skip is not None and skip.get("message", "").startswith("SKIP_")):
+        # Skipped by the test itself (SKIP_RETURN_CODE, SKIP_REGULAR_EXPRESSION)
+        # or disabled; a test that could not start ("Unable to find
+        # executable", a failed fixture) is "notrun" too, but failed.
         skipped += 1
     else:
-        passed += 1
+        failed.append(case.get("name"))
 print(passed, len(failed), skipped)
 for name in failed:
     print(name)
