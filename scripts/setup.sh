@@ -20,6 +20,8 @@ packages+=(g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64 wine wine64)
 packages+=(nsis zip unzip desktop-file-utils)
 # Fuzzing (clang with libFuzzer and the sanitizer runtimes) and memcheck runs.
 packages+=(clang libclang-rt-14-dev valgrind)
+# The layout check of the sources (scripts/check-format.sh).
+packages+=(clang-format)
 # A display for the Windows program when none is given.
 packages+=(xvfb xauth)
 # Real printing from the Windows program: a CUPS queue that writes PDF files,

@@ -1,17 +1,25 @@
 #!/usr/bin/env bash
-# The one test command: installs what is missing, then builds and runs every
-# test in three configurations:
+# The one test command. Without an argument it is the full run that CI makes:
+# installs what is missing, then builds and runs every test in three
+# configurations:
 #   debug    native, AddressSanitizer + UndefinedBehaviorSanitizer, -Werror
 #   mingw    Windows executables, -Werror, run under Wine in a fresh prefix;
 #            the window's scaling tests again in a copy of it at 144 DPI
 #   release  native, optimised, -Werror (also builds the benchmarks)
-# and then two checks that count one entry each per line they report:
+# and then three checks that count one entry each per line they report:
 #   valgrind the release zentrabel-cli under memcheck over the task corpus,
 #            one entry per stream mode (scripts/valgrind-cli.sh)
 #   fuzz     every fuzz target for ZBL_FUZZ_SECONDS (default 60) each, one
 #            entry per target (scripts/fuzz.sh)
-# Ends with each summary and one line "N passed, M failed" over all runs;
-# exits non-zero when a build or a test failed or no test ran.
+#   format   the sources against .clang-format (scripts/check-format.sh)
+# With a part's name it runs that part alone, building nothing else:
+#   bash scripts/test.sh engine     (or debug)   the debug preset's tests
+#   bash scripts/test.sh window     (or mingw)   the mingw preset under Wine
+#   bash scripts/test.sh release | valgrind | fuzz | format
+#   bash scripts/test.sh --help
+# Test cases are counted from ctest's JUnit report. Ends with each summary
+# and one line "N passed, M failed" over all that ran; exits non-zero when a
+# build or a test failed or no test ran.
 #
 # ZBL_JOBS sets build and test parallelism (default 2).
 set -uo pipefail
@@ -20,6 +28,30 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 jobs=${ZBL_JOBS:-2}
 test_timeout=300
+
+usage() {
+  cat <<'USAGE'
+usage: bash scripts/test.sh [PART]
+  (no PART)        the full run: setup, debug, mingw, release, valgrind, fuzz, format
+  engine, debug    native debug build (sanitizers) and its tests
+  window, mingw    Windows build and its tests under Wine (own Xvfb, fresh prefix)
+  release          native release build and its tests
+  valgrind         the release console calculator under memcheck
+  fuzz             every fuzz target for ZBL_FUZZ_SECONDS (default 60) each
+  format           the sources against .clang-format
+USAGE
+}
+
+part=${1:-all}
+case $part in
+  -h | --help) usage; exit 0 ;;
+  all | engine | debug | window | mingw | release | valgrind | fuzz | format) ;;
+  *) usage >&2; exit 2 ;;
+esac
+if (($# > 1)); then
+  usage >&2
+  exit 2
+fi
 
 passed=0
 failed=0
@@ -64,27 +96,61 @@ run_preset() {
     return
   fi
   local log=build/$preset/ctest-summary.log
-  ctest --preset "$preset" -j "$jobs" --timeout "$test_timeout" 2>&1 | tee "$log"
-  local summary total_time
-  summary=$(grep -E '^[0-9]+% tests passed, [0-9]+ tests? failed out of [0-9]+' "$log" | tail -n 1)
-  total_time=$(grep -E '^Total Test time' "$log" | tail -n 1)
-  if [[ -z $summary ]]; then
-    summaries+=("[$preset] no tests ran")
+  local junit=$root/build/$preset/ctest-junit.xml
+  rm -f "$junit"
+  ctest --preset "$preset" -j "$jobs" --timeout "$test_timeout" --output-junit "$junit" 2>&1 | tee "$log"
+  local counts
+  if ! counts=$(junit_counts "$junit"); then
+    summaries+=("[$preset] no test report ($junit)")
     trouble=1
     return
   fi
-  local n_failed n_total
-  n_failed=$(sed -E 's/.* ([0-9]+) tests? failed out of.*/\1/' <<<"$summary")
-  n_total=$(sed -E 's/.*failed out of ([0-9]+).*/\1/' <<<"$summary")
-  passed=$((passed + n_total - n_failed))
+  local n_passed n_failed n_skipped
+  read -r n_passed n_failed n_skipped < <(head -n 1 <<<"$counts")
+  passed=$((passed + n_passed))
   failed=$((failed + n_failed))
-  ((n_total > 0)) || trouble=1
-  summaries+=("[$preset] $summary" "[$preset] $total_time")
+  if ((n_passed + n_failed == 0)); then
+    summaries+=("[$preset] no tests ran")
+    trouble=1
+  fi
+  summaries+=("[$preset] $n_passed passed, $n_failed failed, $n_skipped skipped")
   local name
   while IFS= read -r name; do
     summaries+=("[$preset] FAILED: $name")
-  done < <(awk '/^The following tests FAILED:/ { on = 1; next } on && /^[ \t]/ { sub(/^[ \t]+/, ""); print; next } { on = 0 }' "$log")
+  done < <(tail -n +2 <<<"$counts")
   summaries+=("[$preset] took $((SECONDS - t0)) s")
+}
+
+# Reads ctest's JUnit report FILE; prints "PASSED FAILED SKIPPED", then the
+# name of each failed test, one a line. Fails when the report is missing or
+# unreadable.
+junit_counts() {
+  python3 - "$1" <<'PY'
+import sys
+import xml.etree.ElementTree as ET
+
+try:
+    root = ET.parse(sys.argv[1]).getroot()
+except (OSError, ET.ParseError) as error:
+    print(error, file=sys.stderr)
+    sys.exit(1)
+passed, failed, skipped = 0, [], 0
+for case in root.iter("testcase"):
+    status = case.get("status")
+    skip = case.find("skipped")
+    if status == "run" and case.find("failure") is None and case.find("error") is None:
+        passed += 1
+    elif status == "disabled" or (skip is not None and skip.get("message", "").startswith("SKIP_")):
+        # Skipped by the test itself (SKIP_RETURN_CODE, SKIP_REGULAR_EXPRESSION)
+        # or disabled; a test that could not start ("Unable to find
+        # executable", a failed fixture) is "notrun" too, but failed.
+        skipped += 1
+    else:
+        failed.append(case.get("name"))
+print(passed, len(failed), skipped)
+for name in failed:
+    print(name)
+PY
 }
 
 # Runs a check script that reports one line "RESULT passed|failed NAME: ..."
@@ -162,10 +228,12 @@ start_xvfb() {
   return 1
 }
 
-# The Windows program prints for real to a cups-pdf queue, the default
-# printer, and its GUI tests read the PDFs back; with the queue in place they
+# The Windows program prints for real to the cups-pdf queue "PDF", which the
+# test prefix takes as its default printer (the machine's own default stays as
+# it is); its GUI tests read the PDFs back, and with the queue in place they
 # must run (ZBL_REQUIRE_PRINTER=1) rather than skip. Starts cupsd when it is
-# not running (stopped again at exit) and adds the queue "PDF" when missing.
+# not running (stopped again at exit) and adds the queue when missing.
+pdf_queue=PDF
 start_pdf_printer() {
   local as_root=()
   if ((EUID != 0)); then
@@ -181,20 +249,18 @@ start_pdf_printer() {
       sleep 0.1
     done
   fi
-  if ! lpstat -v PDF >/dev/null 2>&1; then
-    "${as_root[@]}" lpadmin -p PDF -E -v cups-pdf:/ -m lsb/usr/cups-pdf/CUPS-PDF_opt.ppd 2>/dev/null
+  if ! lpstat -v "$pdf_queue" >/dev/null 2>&1; then
+    "${as_root[@]}" lpadmin -p "$pdf_queue" -E -v cups-pdf:/ -m lsb/usr/cups-pdf/CUPS-PDF_opt.ppd 2>/dev/null
   fi
-  if ! lpstat -d 2>/dev/null | grep -q '^system default destination:'; then
-    "${as_root[@]}" lpadmin -d PDF
-  fi
-  local default
-  default=$(lpstat -d 2>/dev/null | sed -n 's/^system default destination: //p')
-  if [[ -n $default ]] && lpstat -v "$default" 2>/dev/null | grep -q 'cups-pdf:'; then
+  if lpstat -v "$pdf_queue" 2>/dev/null | grep -q 'cups-pdf:'; then
+    # Wine takes the CUPS default each time it loads its printers; LPDEST
+    # makes that the queue for this run's processes only.
+    export LPDEST=$pdf_queue
     export ZBL_REQUIRE_PRINTER=1
-    echo "test: printing to the cups-pdf queue $default"
+    echo "test: printing to the cups-pdf queue $pdf_queue"
     return 0
   fi
-  echo "test: no cups-pdf default printer; printing tests may skip" >&2
+  echo "test: no cups-pdf queue $pdf_queue; printing tests may skip" >&2
   return 1
 }
 
@@ -215,6 +281,12 @@ init_wine_prefix() {
   # The tests' windows are not handed to a window manager: Xvfb has none, and
   # Wine would wait two seconds for one each time a window is hidden.
   wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
+  # The prefix's default printer: Wine lists each CUPS queue as a printer of
+  # the same name on the port "CUPS:<queue>".
+  if [[ -n ${LPDEST:-} ]]; then
+    wine reg add 'HKCU\Software\Microsoft\Windows NT\CurrentVersion\Windows' /v Device /t REG_SZ \
+      /d "$LPDEST,wineps.drv,CUPS:$LPDEST" /f >/dev/null 2>&1
+  fi
   timeout 60 wineserver -w
   if [[ ! -f $WINEPREFIX/system.reg ]]; then
     echo "test: Wine prefix was not created" >&2
@@ -223,31 +295,45 @@ init_wine_prefix() {
   echo "test: Wine prefix ready in $((SECONDS - t0)) s"
 }
 
+# The Windows build and its tests under Wine, with a display and a printer.
+run_window() {
+  # The console tests need no display, but the window's tests do.
+  if [[ -z ${DISPLAY:-} ]] && ! start_xvfb; then
+    summaries+=("[mingw] no display")
+    trouble=1
+  fi
+  # The queue is in place before Wine first starts.
+  start_pdf_printer
+  if ! init_wine_prefix; then
+    summaries+=("[mingw] no Wine prefix")
+    trouble=1
+  else
+    run_preset mingw -DZBL_WERROR=ON
+  fi
+}
+
 if ! bash scripts/setup.sh; then
   summaries+=("setup failed")
   trouble=1
   finish
 fi
 
-run_preset debug -DZBL_WERROR=ON
-
-# The console tests need no display, but the window's tests do.
-if [[ -z ${DISPLAY:-} ]] && ! start_xvfb; then
-  summaries+=("[mingw] no display")
-  trouble=1
-fi
-# The queue is in place before Wine first starts.
-start_pdf_printer
-if ! init_wine_prefix; then
-  summaries+=("[mingw] no Wine prefix")
-  trouble=1
-else
-  run_preset mingw -DZBL_WERROR=ON
-fi
-
-run_preset release -DZBL_WERROR=ON
-
-run_script valgrind bash scripts/valgrind-cli.sh build/release/cli/zentrabel-cli
-run_script fuzz bash scripts/fuzz.sh "${ZBL_FUZZ_SECONDS:-60}"
+case $part in
+  all)
+    run_preset debug -DZBL_WERROR=ON
+    run_window
+    run_preset release -DZBL_WERROR=ON
+    run_script valgrind bash scripts/valgrind-cli.sh build/release/cli/zentrabel-cli
+    run_script fuzz bash scripts/fuzz.sh "${ZBL_FUZZ_SECONDS:-60}"
+    run_script format bash scripts/check-format.sh
+    ;;
+  engine | debug) run_preset debug -DZBL_WERROR=ON ;;
+  window | mingw) run_window ;;
+  release) run_preset release -DZBL_WERROR=ON ;;
+  # Builds the release console calculator when it is missing, nothing else.
+  valgrind) run_script valgrind bash scripts/valgrind-cli.sh ;;
+  fuzz) run_script fuzz bash scripts/fuzz.sh "${ZBL_FUZZ_SECONDS:-60}" ;;
+  format) run_script format bash scripts/check-format.sh ;;
+esac
 
 finish

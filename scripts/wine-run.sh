@@ -13,4 +13,14 @@ mkdir -p "$WINEPREFIX"
 if ! grep -qs '^"Managed"="N"' "$WINEPREFIX/user.reg"; then
   wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1 || true
 fi
-exec wine "$@"
+if [[ -t 1 ]]; then
+  exec wine "$@"
+fi
+# The processes Wine starts beside the program (services, devices, the
+# desktop) inherit its output and outlive it by a few seconds; a reader that
+# waits for the end of the output, such as ctest, would wait for them too.
+# So the output goes through files that only this script passes on.
+out=$(mktemp)
+err=$(mktemp)
+trap 'cat "$out"; cat "$err" >&2; rm -f "$out" "$err"' EXIT
+wine "$@" >"$out" 2>"$err"

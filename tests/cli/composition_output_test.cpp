@@ -1,19 +1,12 @@
 #include <gtest/gtest.h>
 
-#include <sstream>
 #include <string>
 #include <vector>
 
+#include "cli_support.h"
 #include "composition_output.h"
 
 namespace {
-
-std::vector<std::string> Lines(const std::string& text) {
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);) lines.push_back(line);
-    return lines;
-}
 
 TEST(CompositionOutput, JsonObjectsCarryFullPrecisionOrTheRefusal) {
     struct Row {

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "cli_support.h"
 #include "console_settings.h"
 #include "settings_text.h"
 #include "task_record.h"
@@ -28,15 +29,6 @@ TaskRecord Loaded(const std::string& text) {
     std::string problem;
     EXPECT_TRUE(ApplySettingsText(text, record, problem)) << problem;
     return record;
-}
-
-std::vector<std::string> Lines(const std::string& text) {
-    std::vector<std::string> lines;
-    size_t start = 0;
-    for (size_t lf; (lf = text.find('\n', start)) != std::string::npos; start = lf + 1)
-        lines.push_back(text.substr(start, lf - start));
-    if (start < text.size()) lines.push_back(text.substr(start));
-    return lines;
 }
 
 TEST(ConsoleSettings, MergeRewritesOnlyWhatChanged) {

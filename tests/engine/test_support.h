@@ -44,3 +44,10 @@ inline int Calculate(TaskRecord& record, const char* task) {
     CopyText(record.szTask, task);
     return CalculateTask(record);
 }
+
+// The record of `task` calculated on a record with the main window's defaults.
+inline TaskRecord Calculated(const char* task) {
+    TaskRecord record = MakeRecord();
+    Calculate(record, task);
+    return record;
+}

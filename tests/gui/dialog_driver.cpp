@@ -1,5 +1,7 @@
 #include "dialog_driver.h"
 
+#include "gui_support.h"
+
 #include <algorithm>
 #include <chrono>
 
@@ -15,23 +17,11 @@ constexpr auto kSettle = std::chrono::milliseconds(150);
 constexpr auto kStuck = std::chrono::seconds(5);
 constexpr auto kStuckWithoutSteps = std::chrono::seconds(1);
 
-std::string ClassOf(HWND window) {
-    char name[64] = {};
-    GetClassNameA(window, name, sizeof name);
-    return name;
-}
-
-std::string TextOf(HWND window) {
-    char text[1024] = {};
-    GetWindowTextA(window, text, sizeof text);
-    return text;
-}
-
 BOOL CALLBACK PhotographControl(HWND control, LPARAM context) {
     auto* seen = reinterpret_cast<SeenDialog*>(context);
     DialogControl c;
-    c.className = ClassOf(control);
-    c.text = TextOf(control);
+    c.className = ClassNameOf(control);
+    c.text = WindowText(control);
     if (c.className == "Button") c.checked = SendMessageA(control, BM_GETCHECK, 0, 0) == BST_CHECKED;
     if (c.className == "ComboBox") {
         const LRESULT count = SendMessageA(control, CB_GETCOUNT, 0, 0);
@@ -50,7 +40,7 @@ BOOL CALLBACK PhotographControl(HWND control, LPARAM context) {
 
 BOOL CALLBACK FindEdit(HWND control, LPARAM context) {
     auto* found = reinterpret_cast<HWND*>(context);
-    if (GetDlgCtrlID(control) == kFileNameField && ClassOf(control) == "Edit") {
+    if (GetDlgCtrlID(control) == kFileNameField && ClassNameOf(control) == "Edit") {
         *found = control;
         return FALSE;
     }
@@ -69,7 +59,7 @@ struct ThreadDialogs {
 
 BOOL CALLBACK CollectDialog(HWND window, LPARAM context) {
     auto* dialogs = reinterpret_cast<ThreadDialogs*>(context);
-    if (!IsWindowVisible(window) || ClassOf(window) != "#32770") return TRUE;
+    if (!IsWindowVisible(window) || ClassNameOf(window) != "#32770") return TRUE;
     if (std::find(dialogs->ignored->begin(), dialogs->ignored->end(), window) != dialogs->ignored->end()) return TRUE;
     if (dialogs->handled->count(window)) return TRUE;
     dialogs->found.push_back(window);
@@ -87,7 +77,7 @@ SeenDialog Photograph(HWND dialog) {
     SeenDialog seen;
     seen.window = dialog;
     seen.owner = GetWindow(dialog, GW_OWNER);
-    seen.title = TextOf(dialog);
+    seen.title = WindowText(dialog);
     EnumChildWindows(dialog, PhotographControl, reinterpret_cast<LPARAM>(&seen));
     if (HWND icon = GetDlgItem(dialog, kMessageBoxIcon))
         seen.icon = reinterpret_cast<HICON>(SendMessageA(icon, STM_GETICON, 0, 0));

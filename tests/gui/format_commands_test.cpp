@@ -8,14 +8,6 @@
 namespace command_tests {
 namespace {
 
-// A number text with its exponent written with two digits, as some C
-// runtimes write three ("2e+003").
-std::string TwoDigitExponent(std::string text) {
-    size_t e = text.find('e');
-    if (e != std::string::npos && text.size() == e + 5 && text[e + 2] == '0') text.erase(e + 2, 1);
-    return text;
-}
-
 class FormatWindow : public CommandWindow {
 protected:
     // Which of the three indicators from `first` is lit; -2 when more than one.

@@ -61,6 +61,12 @@ std::string WindowText(HWND window) {
     return text;
 }
 
+std::string ClassNameOf(HWND window) {
+    char name[256] = "";
+    GetClassNameA(window, name, sizeof name);
+    return name;
+}
+
 std::vector<std::string> ChildTexts(HWND parent, const char* className) {
     std::vector<std::string> texts;
     ChildSearch search{className, &texts};
@@ -135,6 +141,12 @@ std::string BuildFilePath(const char* fromTests) {
     for (char& c : text) {
         if (c == '/') c = '\\';
     }
+    return text;
+}
+
+std::string TwoDigitExponent(std::string text) {
+    const size_t e = text.find('e');
+    if (e != std::string::npos && text.size() - e == 5 && text[e + 2] == '0') text.erase(e + 2, 1);
     return text;
 }
 

@@ -16,6 +16,8 @@ HWND FindThreadWindow(DWORD thread, const char* className, const char* title);
 
 // The text of a window, read with WM_GETTEXT.
 std::string WindowText(HWND window);
+// The class name of a window.
+std::string ClassNameOf(HWND window);
 
 // Texts of the child windows of `parent` with this class.
 std::vector<std::string> ChildTexts(HWND parent, const char* className);
@@ -37,6 +39,10 @@ bool WriteFileBytes(const std::string& path, const std::string& bytes);
 // The clipboard's plain text, or "(none)" when it holds none.
 std::string ClipboardText();
 void SetClipboardText(const std::string& text);
+
+// A number text that ends in a three-digit exponent with a leading zero
+// ("2e+003", as some C runtimes write it) with a two-digit one ("2e+03").
+std::string TwoDigitExponent(std::string text);
 
 // The full path of a file of the build, named relative to the tests' folder.
 std::string BuildFilePath(const char* fromTests);

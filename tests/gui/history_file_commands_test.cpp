@@ -565,15 +565,20 @@ PageCapacity MeasureDefaultPrinter() {
     return page;
 }
 
-// The cups-pdf queue that scripts/test.sh sets up as the default printer:
-// printed documents land as PDF files in the output folder of the user.
+// The cups-pdf queue that scripts/test.sh gives the test prefix as its
+// default printer: printed documents land as PDF files in the output folder
+// of the user.
 constexpr char kPdfOutput[] = "out=${ZBL_PDF_DIR:-$(getent passwd \"$(id -u)\" | cut -d: -f6)/PDF}\n";
 
+// Whether the default printer is a cups-pdf queue; Wine names each printer
+// after its CUPS queue.
 bool HavePdfPrinter(UnixShell& shell) {
-    const int status = shell.Run(
-        "command -v pdftotext >/dev/null && command -v pdfinfo >/dev/null || exit 1\n"
-        "d=$(lpstat -d 2>/dev/null | sed -n 's/^system default destination: //p')\n"
-        "[ -n \"$d\" ] && lpstat -v \"$d\" | grep -q 'cups-pdf:'");
+    char name[256] = "";
+    DWORD size = sizeof name;
+    GetDefaultPrinterA(name, &size);
+    const int status = shell.Run(std::string("command -v pdftotext >/dev/null && command -v pdfinfo >/dev/null || exit 1\n"
+                                             "lpstat -v '") +
+                                 name + "' | grep -q 'cups-pdf:'");
     if (status == 0) return true;
     char required[4] = {};
     GetEnvironmentVariableA("ZBL_REQUIRE_PRINTER", required, sizeof required);

@@ -12,14 +12,41 @@ namespace {
 
 using Layout = MainWindowTest;
 
-TEST_F(Layout, MainWindowIsCentredWithFixedSize) {
-    int caption = GetSystemMetrics(SM_CYCAPTION);
+// The display panel: the one static without an id.
+HWND DisplayPanel(HWND main) {
+    HWND panel = nullptr;
+    for (HWND child = GetWindow(main, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        if (GetDlgCtrlID(child) == -1 || GetDlgCtrlID(child) == 0xFFFF) panel = child;
+    }
+    return panel;
+}
+
+HWND FindToolbar(HWND main) {
+    for (HWND child = GetWindow(main, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        if (lstrcmpiA(ClassNameOf(child).c_str(), TOOLBARCLASSNAMEA) == 0) return child;
+    }
+    return nullptr;
+}
+
+// A rectangle in the coordinates of a child's parent.
+RECT RectOf(const Placement& place) { return RECT{place.x, place.y, place.x + place.width, place.y + place.height}; }
+
+bool Inside(const RECT& inner, const RECT& outer) {
+    return inner.left >= outer.left && inner.top >= outer.top && inner.right <= outer.right &&
+           inner.bottom <= outer.bottom;
+}
+
+std::string Show(const RECT& rect) {
+    return (testing::Message() << "{" << rect.left << ", " << rect.top << ", " << rect.right << ", " << rect.bottom
+                               << "}")
+        .GetString();
+}
+
+TEST_F(Layout, MainWindowIsCentredWithFixedSizeAndHoldsItsControls) {
     RECT rect{};
     GetWindowRect(Main(), &rect);
-    EXPECT_EQ(rect.right - rect.left, 288);
-    EXPECT_EQ(rect.bottom - rect.top, 439 + caption);
-    int height = 439 + caption;
-    EXPECT_EQ(rect.left, GetSystemMetrics(SM_CXSCREEN) / 2 - 144);
+    const int width = rect.right - rect.left, height = rect.bottom - rect.top;
+    EXPECT_EQ(rect.left, GetSystemMetrics(SM_CXSCREEN) / 2 - width / 2);
     EXPECT_EQ(rect.top, GetSystemMetrics(SM_CYSCREEN) / 2 - height / 2);
 
     LONG style = GetWindowLongA(Main(), GWL_STYLE);
@@ -27,43 +54,102 @@ TEST_F(Layout, MainWindowIsCentredWithFixedSize) {
     EXPECT_EQ(style & (WS_MAXIMIZEBOX | WS_THICKFRAME), 0);
     EXPECT_NE(GetWindowLongA(Main(), GWL_EXSTYLE) & WS_EX_STATICEDGE, 0);
     EXPECT_NE(GetMenu(Main()), nullptr);
+
+    // Nothing shown is cut off by the window's edge; of the toolbar, whose
+    // window may reach past it, its buttons.
+    RECT client{};
+    GetClientRect(Main(), &client);
+    for (HWND child = GetWindow(Main(), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        if (!IsWindowVisible(child)) continue;
+        SCOPED_TRACE(testing::Message() << GetDlgCtrlID(child) << " " << ClassNameOf(child));
+        RECT shown = RectOf(PlacementOf(child));
+        if (child == FindToolbar(Main())) {
+            RECT last{};
+            const LRESULT count = SendMessageA(child, TB_BUTTONCOUNT, 0, 0);
+            ASSERT_TRUE(SendMessageA(child, TB_GETITEMRECT, count - 1, reinterpret_cast<LPARAM>(&last)));
+            shown.right = shown.left + last.right;
+        }
+        EXPECT_TRUE(Inside(shown, client)) << Show(shown) << " in " << Show(client);
+    }
 }
 
-TEST_F(Layout, ControlsInTheirPlaces) {
+TEST_F(Layout, ControlsAndTheirTexts) {
     struct Row {
         int id;
         const char* className;
         const char* text;
-        Placement place;
         bool visible;
     };
     const Row rows[] = {
-        {IDC_EQUALS, "Button", "=", {186, 365, 91, 42}, true},
-        {IDC_MEMORY_INDICATOR, "Static", "MEM", {126, 10, 25, 18}, true},
-        {IDC_MODE_AUTO, "Static", "AUTO", {12, 10, 25, 18}, true},
-        {IDC_MODE_SCI, "Static", "SCI", {41, 10, 25, 18}, true},
-        {IDC_MODE_FIX, "Static", "FIX", {70, 10, 25, 18}, true},
-        {IDC_ANGLE_RAD, "Static", "RAD", {186, 10, 25, 18}, true},
-        {IDC_ANGLE_DEG, "Static", "DEG", {215, 10, 25, 18}, true},
-        {IDC_ANGLE_GRAD, "Static", "GRAD", {244, 10, 25, 18}, true},
-        {IDC_PREVIOUS_TASK, "Static", "", {14, 32, 259, 18}, true},
-        {IDC_CURRENT_TASK, "Static", "", {14, 75, 259, 18}, true},
-        {IDC_PREVIOUS_ANSWER, "Static", "", {40, 51, 228, 20}, true},
-        {IDC_CURRENT_ANSWER, "Static", "", {40, 94, 228, 20}, true},
-        {IDC_X1_LABEL, "Static", "x1 =", {94, 52, 30, 20}, false},
-        {IDC_X2_LABEL, "Static", "x2 =", {94, 94, 30, 20}, false},
-        {IDC_COPY_BUFFER, "Edit", "", {5, 5, 131, 18}, false},
+        {IDC_EQUALS, "Button", "=", true},
+        {IDC_MEMORY_INDICATOR, "Static", "MEM", true},
+        {IDC_MODE_AUTO, "Static", "AUTO", true},
+        {IDC_MODE_SCI, "Static", "SCI", true},
+        {IDC_MODE_FIX, "Static", "FIX", true},
+        {IDC_ANGLE_RAD, "Static", "RAD", true},
+        {IDC_ANGLE_DEG, "Static", "DEG", true},
+        {IDC_ANGLE_GRAD, "Static", "GRAD", true},
+        {IDC_PREVIOUS_TASK, "Static", "", true},
+        {IDC_CURRENT_TASK, "Static", "", true},
+        {IDC_PREVIOUS_ANSWER, "Static", "", true},
+        {IDC_CURRENT_ANSWER, "Static", "", true},
+        {IDC_X1_LABEL, "Static", "x1 =", false},
+        {IDC_X2_LABEL, "Static", "x2 =", false},
+        {IDC_COPY_BUFFER, "Edit", "", false},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.id);
         HWND control = Control(row.id);
         ASSERT_NE(control, nullptr);
-        char className[32];
-        GetClassNameA(control, className, sizeof className);
-        EXPECT_STRCASEEQ(className, row.className);
+        EXPECT_STRCASEEQ(ClassNameOf(control).c_str(), row.className);
         EXPECT_EQ(WindowText(control), row.text);
-        EXPECT_EQ(PlacementOf(control), row.place);
         EXPECT_EQ(IsWindowVisible(control) != FALSE, row.visible);
+    }
+}
+
+// The display reads from top to bottom: the indicators in one row, then the
+// previous task and its answer, then the current ones, each line inside the
+// panel; a root label stands at the start of its answer line.
+TEST_F(Layout, DisplayLinesInReadingOrder) {
+    HWND panel = DisplayPanel(Main());
+    ASSERT_NE(panel, nullptr);
+    const RECT display = RectOf(PlacementOf(panel));
+
+    const int indicators[] = {IDC_MODE_AUTO, IDC_MODE_SCI,  IDC_MODE_FIX,  IDC_MEMORY_INDICATOR,
+                              IDC_ANGLE_RAD, IDC_ANGLE_DEG, IDC_ANGLE_GRAD};
+    RECT previous{};
+    for (int id : indicators) {
+        SCOPED_TRACE(id);
+        const RECT rect = RectOf(PlacementOf(Control(id)));
+        EXPECT_TRUE(Inside(rect, display)) << Show(rect);
+        if (id != indicators[0]) {
+            EXPECT_EQ(rect.top, previous.top);
+            EXPECT_EQ(rect.bottom, previous.bottom);
+            EXPECT_GE(rect.left, previous.right);  // left to right, apart
+        }
+        previous = rect;
+    }
+    const int lines[] = {IDC_PREVIOUS_TASK, IDC_PREVIOUS_ANSWER, IDC_CURRENT_TASK, IDC_CURRENT_ANSWER};
+    int above = previous.bottom;
+    for (int id : lines) {
+        SCOPED_TRACE(id);
+        const RECT rect = RectOf(PlacementOf(Control(id)));
+        EXPECT_TRUE(Inside(rect, display)) << Show(rect);
+        EXPECT_GE(rect.top, above);
+        EXPECT_GT(rect.right - rect.left, (display.right - display.left) * 3 / 4);  // most of the width
+        above = rect.bottom;
+    }
+    const struct {
+        int label, answer;
+    } roots[] = {{IDC_X1_LABEL, IDC_PREVIOUS_ANSWER}, {IDC_X2_LABEL, IDC_CURRENT_ANSWER}};
+    for (const auto& root : roots) {
+        SCOPED_TRACE(root.label);
+        const RECT label = RectOf(PlacementOf(Control(root.label)));
+        const RECT answer = RectOf(PlacementOf(Control(root.answer)));
+        EXPECT_LT(label.top, answer.bottom);
+        EXPECT_GT(label.bottom, answer.top);
+        EXPECT_GE(label.left, answer.left);
+        EXPECT_LT(label.right, answer.right);
     }
 }
 
@@ -103,12 +189,10 @@ TEST_F(Layout, ControlStyles) {
 
     // The display panel: the one static without an id, sunken, framed and
     // disabled so that it takes no clicks.
-    HWND panel = nullptr;
-    for (HWND child = GetWindow(Main(), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-        if (GetDlgCtrlID(child) == -1 || GetDlgCtrlID(child) == 0xFFFF) panel = child;
-    }
+    HWND panel = DisplayPanel(Main());
     ASSERT_NE(panel, nullptr);
-    EXPECT_EQ(PlacementOf(panel), (Placement{0, 0, 283, 150}));
+    EXPECT_EQ(PlacementOf(panel).x, 0);
+    EXPECT_EQ(PlacementOf(panel).y, 0);
     EXPECT_NE(GetWindowLongA(panel, GWL_EXSTYLE) & WS_EX_CLIENTEDGE, 0);
     EXPECT_NE(GetWindowLongA(panel, GWL_STYLE) & WS_THICKFRAME, 0);
     EXPECT_FALSE(IsWindowEnabled(panel));
@@ -144,9 +228,10 @@ TEST_F(Layout, ColourRequestsGiveTheBackgroundBrush) {
 }
 
 TEST_F(Layout, InputLineSitsInsideThePastTasksList) {
-    EXPECT_EQ(PlacementOf(PastTasks()).x, 7);
-    EXPECT_EQ(PlacementOf(PastTasks()).y, 120);
-    EXPECT_EQ(PlacementOf(PastTasks()).width, 270);
+    // The list is the display's last line, under the current answer.
+    const RECT list = RectOf(PlacementOf(PastTasks()));
+    EXPECT_TRUE(Inside(list, RectOf(PlacementOf(DisplayPanel(Main()))))) << Show(list);
+    EXPECT_GE(list.top, RectOf(PlacementOf(Control(IDC_CURRENT_ANSWER))).bottom);
     // Created 222 pixels high, so its list drops well below the field (how the
     // platform splits that height between field and list is its own).
     RECT field{}, dropped{};
@@ -157,7 +242,9 @@ TEST_F(Layout, InputLineSitsInsideThePastTasksList) {
 
     ASSERT_NE(Input(), nullptr);
     EXPECT_EQ(GetParent(Input()), PastTasks());
-    EXPECT_EQ(PlacementOf(Input()), (Placement{3, 3, 248, 18}));
+    RECT inner{};
+    GetClientRect(PastTasks(), &inner);
+    EXPECT_TRUE(Inside(RectOf(PlacementOf(Input())), inner)) << Show(RectOf(PlacementOf(Input())));
     EXPECT_NE(GetWindowLongA(Input(), GWL_STYLE) & ES_AUTOHSCROLL, 0);
     EXPECT_EQ(GetFocus(), Input());
 }
@@ -168,17 +255,45 @@ TEST_F(Layout, KeypadLabelsAndCells) {
         "C",    "7",   "8",   "9",   "^",   "_",  "MS", "4",   "5", "6", "*",     "/",
         "MR",   "1",   "2",   "3",   "+",   "-",  "M+", "0",   ".", "E", "=",     "",
     };
+    // Six rows of six cells, below the toolbar: the cells of a row share top
+    // and height, those of a column left and width; rows and columns follow
+    // each other in order, neighbours sharing at most their border line; the
+    // two rows of function keys are lower than the rows of digits.
+    RECT toolbar{};
+    GetWindowRect(FindToolbar(Main()), &toolbar);
+    MapWindowPoints(nullptr, Main(), reinterpret_cast<POINT*>(&toolbar), 2);
+    RECT cells[36];
     for (int k = 0; k < 36; ++k) {
         SCOPED_TRACE(k);
         HWND key = Control(IDC_KEY_FIRST + k);
         ASSERT_NE(key, nullptr);
         EXPECT_EQ(WindowText(key), labels[k]);
-        int row = k / 6, column = k % 6;
-        int top = row < 2 ? 182 + 26 * row : 160 + 41 * row;
-        EXPECT_EQ(PlacementOf(key), (Placement{6 + 45 * column, top, 46, row < 2 ? 27 : 42}));
+        cells[k] = RectOf(PlacementOf(key));
+        const int row = k / 6, column = k % 6;
+        const RECT& cell = cells[k];
+        if (column > 0) {
+            const RECT& left = cells[k - 1];
+            EXPECT_EQ(cell.top, left.top);
+            EXPECT_EQ(cell.bottom, left.bottom);
+            EXPECT_GE(cell.left, left.right - 1);
+            EXPECT_EQ(cell.left - left.left, cells[1].left - cells[0].left);  // one pitch
+        }
+        if (row > 0) {
+            const RECT& up = cells[k - 6];
+            EXPECT_EQ(cell.left, up.left);
+            EXPECT_EQ(cell.right, up.right);
+            EXPECT_GE(cell.top, up.bottom - 1);
+        } else {
+            EXPECT_GE(cell.top, toolbar.bottom);
+        }
         // The "=" key covers the last two cells.
         EXPECT_EQ(IsWindowVisible(key) != FALSE, k < 34);
     }
+    EXPECT_LT(cells[6].bottom - cells[6].top, cells[12].bottom - cells[12].top);
+    EXPECT_EQ(RectOf(PlacementOf(Control(IDC_EQUALS))).left, cells[34].left);
+    EXPECT_EQ(RectOf(PlacementOf(Control(IDC_EQUALS))).top, cells[34].top);
+    EXPECT_EQ(RectOf(PlacementOf(Control(IDC_EQUALS))).right, cells[35].right);
+    EXPECT_EQ(RectOf(PlacementOf(Control(IDC_EQUALS))).bottom, cells[35].bottom);
     LONG inverse = GetWindowLongA(Control(IDC_KEY_INVERSE), GWL_STYLE);
     EXPECT_EQ(inverse & BS_TYPEMASK, BS_CHECKBOX);
     EXPECT_NE(inverse & BS_PUSHLIKE, 0);
@@ -252,20 +367,12 @@ TEST_F(Layout, Tooltips) {
     }
 }
 
-HWND FindToolbar(HWND main) {
-    for (HWND child = GetWindow(main, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-        char className[64];
-        GetClassNameA(child, className, sizeof className);
-        if (lstrcmpiA(className, TOOLBARCLASSNAMEA) == 0) return child;
-    }
-    return nullptr;
-}
 
 TEST_F(Layout, ToolbarButtonsAndTips) {
     HWND toolbar = FindToolbar(Main());
     ASSERT_NE(toolbar, nullptr);
-    EXPECT_EQ(PlacementOf(toolbar).x, 14);
-    EXPECT_EQ(PlacementOf(toolbar).y, 154);
+    // Under the display, above the keypad.
+    EXPECT_GE(PlacementOf(toolbar).y, RectOf(PlacementOf(DisplayPanel(Main()))).bottom);
     EXPECT_TRUE(IsWindowVisible(toolbar));
 
     struct Row {

@@ -1,6 +1,12 @@
 // The menu bar and the accelerator table as the main window carries them.
 #include <algorithm>
+#include <cctype>
+#include <cstdlib>
+#include <cstring>
+#include <map>
+#include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "gui_support.h"
@@ -27,88 +33,144 @@ TEST_F(Resources, MenuBar) {
     }
 }
 
-// Each menu as its items stand: text with the hint after a tab, or an empty
-// text with id 0 for a separator.
-TEST_F(Resources, MenuItemsWithHints) {
-    struct Item {
+struct MenuItem {
+    HMENU menu;
+    int position;
+    UINT id;  // 0 for a separator, -1 for a submenu
+    std::string text;
+};
+
+// Every item of `menu` and of its submenus, depth first.
+void CollectItems(HMENU menu, std::vector<MenuItem>& items) {
+    for (int i = 0; i < GetMenuItemCount(menu); ++i) {
+        items.push_back({menu, i, GetMenuItemID(menu, i), ItemText(menu, static_cast<UINT>(i), MF_BYPOSITION)});
+        if (HMENU sub = GetSubMenu(menu, i)) CollectItems(sub, items);
+    }
+}
+
+// The items of every menu of the bar but the one at `skip`.
+std::vector<MenuItem> AllItems(HMENU bar, int skip = -1) {
+    std::vector<MenuItem> items;
+    for (int i = 0; i < GetMenuItemCount(bar); ++i) {
+        if (i != skip) CollectItems(GetSubMenu(bar, i), items);
+    }
+    return items;
+}
+
+// The key a menu hint names ("Ctrl + N", "Shift + F1", "F9", "Esc"): its
+// accelerator modifiers and virtual key; false for anything else.
+bool HintKey(const std::string& hint, BYTE& modifiers, WORD& key) {
+    std::string rest = hint;
+    modifiers = 0;
+    for (const auto& [name, flag] : {std::pair<const char*, BYTE>{"Ctrl + ", FCONTROL}, {"Shift + ", FSHIFT}}) {
+        if (rest.rfind(name, 0) == 0) {
+            modifiers |= flag;
+            rest.erase(0, std::strlen(name));
+        }
+    }
+    if (rest == "Esc") {
+        key = VK_ESCAPE;
+    } else if (rest.size() == 1 && rest[0] >= 'A' && rest[0] <= 'Z') {
+        key = static_cast<WORD>(rest[0]);
+    } else if (rest.size() >= 2 && rest[0] == 'F' && std::isdigit(static_cast<unsigned char>(rest[1]))) {
+        key = static_cast<WORD>(VK_F1 + std::atoi(rest.c_str() + 1) - 1);
+    } else {
+        return false;
+    }
+    return true;
+}
+
+std::vector<ACCEL> Accelerators() {
+    HACCEL table = LoadAcceleratorsA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_ACCELERATORS));
+    std::vector<ACCEL> entries(64);
+    entries.resize(static_cast<size_t>(CopyAcceleratorTableA(table, entries.data(), 64)));
+    return entries;
+}
+
+// Separators divide groups: never first or last in a menu, never two in a
+// row; command ids are unique across the menu bar.
+TEST_F(Resources, MenusAreWellFormed) {
+    std::set<UINT> ids;
+    for (const MenuItem& item : AllItems(GetMenu(Main()))) {
+        SCOPED_TRACE(item.text);
+        const int count = GetMenuItemCount(item.menu);
+        if (item.id == 0) {
+            EXPECT_TRUE(item.text.empty());
+            EXPECT_GT(item.position, 0);
+            EXPECT_LT(item.position, count - 1);
+            EXPECT_NE(GetMenuItemID(item.menu, item.position + 1), 0u);
+            continue;
+        }
+        EXPECT_FALSE(item.text.empty());
+        if (item.id != static_cast<UINT>(-1)) {
+            EXPECT_TRUE(ids.insert(item.id).second) << item.id;
+        }
+    }
+}
+
+// A menu item that names a key after its tab is reached by that key through
+// the accelerator table, and every accelerator of a menu command is named by
+// that command's item. Backspace is the input line's own key; the Insert
+// menu's hints are the texts it inserts.
+TEST_F(Resources, MenuHintsAndAcceleratorsAgree) {
+    const std::vector<ACCEL> table = Accelerators();
+    std::map<UINT, std::string> hints;
+    for (const MenuItem& item : AllItems(GetMenu(Main()), 2)) {
+        const size_t tab = item.text.find('\t');
+        if (tab == std::string::npos || item.text[tab + 1] == '#') continue;
+        const std::string hint = item.text.substr(tab + 1);
+        hints[item.id] = hint;
+        SCOPED_TRACE(item.text);
+        BYTE modifiers = 0;
+        WORD key = 0;
+        if (!HintKey(hint, modifiers, key)) {
+            EXPECT_EQ(hint, "Backspace");
+            continue;
+        }
+        const auto found = std::find_if(table.begin(), table.end(), [&](const ACCEL& entry) {
+            return (entry.fVirt & (FCONTROL | FSHIFT | FALT)) == modifiers && entry.key == key;
+        });
+        ASSERT_NE(found, table.end());
+        EXPECT_EQ(found->cmd, item.id);
+    }
+    for (const ACCEL& entry : table) {
+        if (!hints.count(entry.cmd)) continue;
+        SCOPED_TRACE(hints[entry.cmd]);
+        BYTE modifiers = 0;
+        WORD key = 0;
+        ASSERT_TRUE(HintKey(hints[entry.cmd], modifiers, key));
+        EXPECT_EQ(entry.key, key);
+        EXPECT_EQ(entry.fVirt & (FCONTROL | FSHIFT | FALT), modifiers);
+    }
+}
+
+// A few items as the user reads them, mnemonic, hint and all.
+TEST_F(Resources, MenuItemTexts) {
+    struct Row {
         int id;
         const char* text;
     };
-    struct Menu {
-        int position;
-        std::vector<Item> items;
-    };
-    const Menu menus[] = {
-        {0,
-         {{IDM_NEW, "&New\tCtrl + N"},
-          {IDM_OPEN, "&Open...\tCtrl + O"},
-          {IDM_SAVE_AS, "&Save As...\tCtrl + S"},
-          {0, ""},
-          {IDM_PRINT, "&Print...\tCtrl + P"},
-          {0, ""},
-          {IDM_EXIT, "E&xit"}}},
-        {1,
-         {{IDM_UNDO, "&Undo\tCtrl + Z"},
-          {0, ""},
-          {IDM_CUT, "Cu&t\tCtrl + X"},
-          {IDM_COPY, "&Copy\tCtrl + C"},
-          {IDM_PASTE, "&Paste\tCtrl + V"},
-          {IDM_DELETE, "&Delete\tBackspace"},
-          {0, ""},
-          {IDM_COPY_MATHS, "Copy &Math Expression\tCtrl + E"},
-          {IDM_COPY_RESULT, "Copy &Result\tCtrl + R"},
-          {IDM_COPY_TASK, "Copy &Task\tCtrl + T"},
-          {0, ""},
-          {IDM_SELECT_ALL, "Select &All\tCtrl + A"},
-          {IDM_ENCLOSE, "&Enclose Expression\tCtrl + Y"},
-          {0, ""},
-          {IDM_CLEAR_INPUT, "Clear Input Line\tEsc"},
-          {IDM_CLEAR_DISPLAY, "Clear Display\tCtrl + D"},
-          {0, ""},
-          {IDM_COPY_HISTORY, "Copy &History"},
-          {IDM_CLEAR_HISTORY, "Clear History"}}},
-        {3,
-         {{IDM_ANGLE_RAD, "Angle Unit in &Radians\t#rad"},
-          {IDM_ANGLE_DEG, "Angle Unit in &Degrees\t#deg"},
-          {IDM_ANGLE_GRAD, "Angle Unit in &Grads\t#grad"},
-          {0, ""},
-          {IDM_MODE_AUTO, "&Automatic Mode\t#auto"},
-          {IDM_MODE_SCI, "&Scientific Mode\t#sci"},
-          {IDM_MODE_FIX, "&Fixed Mode\t#fix"},
-          {0, ""},
-          {-1, "&Decimal Places\t#dec"},
-          {IDM_DIGIT_GROUPING, "Use Digit Grouping\t#dig"},
-          {IDM_FUNCTION_SEPARATOR, "Use Function Separator\t#fun"},
-          {-1, "Decimal Separator"},
-          {0, ""},
-          {IDM_SAVE_SETTINGS, "Save Current Settings"},
-          {IDM_RESET_SETTINGS, "Reset to Defaults"}}},
-        {4,
-         {{IDM_DISPLAY_ONLY, "Show Display Only\tF12"},
-          {IDM_ALWAYS_ON_TOP, "Always on &Top\tF11"},
-          {0, ""},
-          {IDM_VIEW_HISTORY, "View History...\tF9"},
-          {IDM_NUMBER_FORMAT, "Number &Format...\tF10"},
-          {0, ""},
-          {IDM_TASK_NUMBERING, "Task Numbering"}}},
-        {5, {{IDM_ONLINE_HELP, "Online &Help\tF1"}, {0, ""}, {IDM_ABOUT, "&About Calculator\tShift + F1"}}},
+    const Row rows[] = {
+        {IDM_NEW, "&New\tCtrl + N"},
+        {IDM_EXIT, "E&xit"},
+        {IDM_DELETE, "&Delete\tBackspace"},
+        {IDM_COPY_MATHS, "Copy &Math Expression\tCtrl + E"},
+        {IDM_CLEAR_HISTORY, "Clear History"},
+        {IDM_ANGLE_GRAD, "Angle Unit in &Grads\t#grad"},
+        {IDM_FUNCTION_SEPARATOR, "Use Function Separator\t#fun"},
+        {IDM_RESET_SETTINGS, "Reset to Defaults"},
+        {IDM_VIEW_HISTORY, "View History...\tF9"},
+        {IDM_ABOUT, "&About Calculator\tShift + F1"},
     };
     HMENU bar = GetMenu(Main());
-    for (const Menu& menu : menus) {
-        HMENU popup = GetSubMenu(bar, menu.position);
-        ASSERT_EQ(GetMenuItemCount(popup), static_cast<int>(menu.items.size()));
-        for (size_t i = 0; i < menu.items.size(); ++i) {
-            const Item& item = menu.items[i];
-            SCOPED_TRACE(item.text);
-            UINT id = GetMenuItemID(popup, static_cast<int>(i));
-            if (item.id == -1) {
-                EXPECT_NE(GetSubMenu(popup, static_cast<int>(i)), nullptr);
-            } else {
-                EXPECT_EQ(id, static_cast<UINT>(item.id));
-            }
-            EXPECT_EQ(ItemText(popup, static_cast<UINT>(i), MF_BYPOSITION), item.text);
-        }
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.text);
+        EXPECT_EQ(ItemText(bar, static_cast<UINT>(row.id), MF_BYCOMMAND), row.text);
     }
+    // The Format menu's two submenus.
+    HMENU format = GetSubMenu(bar, 3);
+    EXPECT_EQ(ItemText(format, 8, MF_BYPOSITION), "&Decimal Places\t#dec");
+    EXPECT_EQ(ItemText(format, 11, MF_BYPOSITION), "Decimal Separator");
 }
 
 TEST_F(Resources, FormatSubmenusAndStartingMarks) {
@@ -161,33 +223,32 @@ TEST_F(Resources, InsertMenu) {
     }
 }
 
+// Every entry is a virtual key without inversion, no key is taken twice, and
+// the keys that have no menu item reach their controls.
 TEST_F(Resources, AcceleratorTable) {
-    HACCEL table = LoadAcceleratorsA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_ACCELERATORS));
-    ASSERT_NE(table, nullptr);
-    ACCEL entries[32];
-    int count = CopyAcceleratorTableA(table, entries, 32);
+    const std::vector<ACCEL> table = Accelerators();
+    ASSERT_FALSE(table.empty());
+    std::set<std::pair<int, int>> keys;
+    for (const ACCEL& entry : table) {
+        SCOPED_TRACE(testing::Message() << entry.key << " -> " << entry.cmd);
+        EXPECT_NE(entry.fVirt & FVIRTKEY, 0);
+        EXPECT_NE(entry.fVirt & FNOINVERT, 0);
+        EXPECT_TRUE(keys.insert({entry.fVirt & (FCONTROL | FSHIFT | FALT), entry.key}).second);
+        EXPECT_TRUE(GetMenuState(GetMenu(Main()), entry.cmd, MF_BYCOMMAND) != static_cast<UINT>(-1) ||
+                    Control(entry.cmd) != nullptr);
+    }
     struct Row {
-        BYTE modifiers;
         WORD key;
         WORD command;
     };
-    const Row rows[] = {
-        {FCONTROL, 'A', IDM_SELECT_ALL},   {FCONTROL, 'C', IDM_COPY},        {FCONTROL, 'D', IDM_CLEAR_DISPLAY},
-        {FCONTROL, 'E', IDM_COPY_MATHS},   {FCONTROL, 'N', IDM_NEW},         {FCONTROL, 'O', IDM_OPEN},
-        {FCONTROL, 'P', IDM_PRINT},        {FCONTROL, 'R', IDM_COPY_RESULT}, {FCONTROL, 'S', IDM_SAVE_AS},
-        {FCONTROL, 'T', IDM_COPY_TASK},    {FCONTROL, 'V', IDM_PASTE},       {FCONTROL, 'X', IDM_CUT},
-        {FCONTROL, 'Y', IDM_ENCLOSE},      {FCONTROL, 'Z', IDM_UNDO},        {FSHIFT, VK_F1, IDM_ABOUT},
-        {0, VK_F1, IDM_ONLINE_HELP},       {0, VK_F6, IDC_KEY_MEMORY_STORE}, {0, VK_F7, IDC_KEY_MEMORY_RECALL},
-        {0, VK_F9, IDM_VIEW_HISTORY},      {0, VK_F10, IDM_NUMBER_FORMAT},   {0, VK_F11, IDM_ALWAYS_ON_TOP},
-        {0, VK_F12, IDM_DISPLAY_ONLY},     {0, VK_RETURN, IDC_EQUALS},       {0, VK_ESCAPE, IDM_CLEAR_INPUT},
-    };
-    ASSERT_EQ(count, static_cast<int>(std::size(rows)));
-    for (int i = 0; i < count; ++i) {
-        SCOPED_TRACE(i);
-        EXPECT_EQ(entries[i].fVirt & ~FNOINVERT, FVIRTKEY | rows[i].modifiers);
-        EXPECT_NE(entries[i].fVirt & FNOINVERT, 0);
-        EXPECT_EQ(entries[i].key, rows[i].key);
-        EXPECT_EQ(entries[i].cmd, rows[i].command);
+    const Row rows[] = {{VK_F6, IDC_KEY_MEMORY_STORE}, {VK_F7, IDC_KEY_MEMORY_RECALL}, {VK_RETURN, IDC_EQUALS}};
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.key);
+        const auto found = std::find_if(table.begin(), table.end(), [&](const ACCEL& entry) {
+            return (entry.fVirt & (FCONTROL | FSHIFT | FALT)) == 0 && entry.key == row.key;
+        });
+        ASSERT_NE(found, table.end());
+        EXPECT_EQ(found->cmd, row.command);
     }
 }
 
@@ -228,9 +289,7 @@ TEST(NumberFormatTemplate, ControlsAsDescribed) {
         SCOPED_TRACE(row.id);
         HWND control = GetDlgItem(dialog, row.id);
         ASSERT_NE(control, nullptr);
-        char className[32] = "";
-        GetClassNameA(control, className, sizeof className);
-        EXPECT_STRCASEEQ(className, row.className);
+        EXPECT_STRCASEEQ(ClassNameOf(control).c_str(), row.className);
         EXPECT_EQ(static_cast<DWORD>(GetWindowLongA(control, GWL_STYLE)) & row.typeMask, row.type);
         EXPECT_EQ(WindowText(control), row.text);
     }

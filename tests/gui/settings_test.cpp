@@ -8,13 +8,13 @@
 
 #include <commctrl.h>
 
-#include <cstdio>
 #include <filesystem>
 #include <functional>
 #include <string>
 #include <vector>
 
 #include "app.h"
+#include "gui_support.h"
 #include "history_text.h"
 #include "resource_ids.h"
 #include "settings_text.h"
@@ -35,13 +35,6 @@ constexpr int kWidth = 288;
 constexpr int kFullHeight = 439;
 constexpr int kDisplayOnlyHeight = 205;
 
-void Pump() {
-    MSG message;
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-        if (message.message != WM_QUIT) RouteMessage(message);
-    }
-}
-
 HWND Main() { return App().mainWindow; }
 
 void Command(int id) { SendMessageA(Main(), WM_COMMAND, id, 0); }
@@ -51,30 +44,9 @@ void Enter(const char* task) {
     Command(IDC_EQUALS);
 }
 
-std::string Text(HWND window) {
-    char text[1024] = "";
-    GetWindowTextA(window, text, sizeof text);
-    return text;
-}
+std::string ItemText(HWND parent, int id) { return WindowText(GetDlgItem(parent, id)); }
 
-std::string ItemText(HWND parent, int id) { return Text(GetDlgItem(parent, id)); }
-
-std::string FileBytes(const char* path) {
-    std::string bytes;
-    if (std::FILE* file = std::fopen(path, "rb")) {
-        int c;
-        while ((c = std::fgetc(file)) != EOF) bytes += static_cast<char>(c);
-        std::fclose(file);
-    }
-    return bytes;
-}
-
-void PutFile(const char* path, const std::string& bytes) {
-    std::FILE* file = std::fopen(path, "wb");
-    ASSERT_NE(file, nullptr);
-    std::fwrite(bytes.data(), 1, bytes.size(), file);
-    std::fclose(file);
-}
+void PutFile(const char* path, const std::string& bytes) { ASSERT_TRUE(WriteFileBytes(path, bytes)) << path; }
 
 RECT WindowRect(HWND window) {
     RECT rect{};
@@ -83,13 +55,6 @@ RECT WindowRect(HWND window) {
 }
 
 int CaptionHeight() { return GetSystemMetrics(SM_CYCAPTION); }
-
-// Exponents may carry two or three digits depending on the C runtime.
-std::string TwoDigitExponent(std::string text) {
-    const size_t e = text.find('e');
-    if (e != std::string::npos && text.size() - e == 5 && text[e + 2] == '0') text.erase(e + 2, 1);
-    return text;
-}
 
 // What the main window is asked to do by SendMessage and SetWindowPos while
 // it lives (the hook sees every message sent to a window of this thread).
@@ -163,7 +128,7 @@ private:
         auto* search = reinterpret_cast<Search*>(lParam);
         char name[16] = "";
         GetClassNameA(window, name, sizeof name);
-        if (std::string(name) == kDialogClass && IsWindowVisible(window) && Text(window) == search->caption) {
+        if (std::string(name) == kDialogClass && IsWindowVisible(window) && WindowText(window) == search->caption) {
             search->found = window;
             return FALSE;
         }
@@ -341,7 +306,7 @@ TEST_F(SettingsFileSaving, DefaultsGiveTheExactFile) {
         if (row.oldFile) PutFile("zbl.cfg", row.oldFile);
         BoxRecorder boxes;
         Command(IDM_SAVE_SETTINGS);
-        EXPECT_EQ(FileBytes("zbl.cfg"), kDefaultFile);
+        EXPECT_EQ(ReadFileBytes("zbl.cfg"), kDefaultFile);
         EXPECT_FALSE(fs::exists(kSettingsTempFileName));
         EXPECT_TRUE(boxes.Boxes().empty());
         Stop();
@@ -354,7 +319,7 @@ TEST_F(SettingsFileSaving, ChangedSettingsComeBackAfterARestart) {
     Command(IDM_VIEW_HISTORY);
     Command(IDM_TASK_NUMBERING);
     Command(IDM_SAVE_SETTINGS);
-    const std::string saved = FileBytes("zbl.cfg");
+    const std::string saved = ReadFileBytes("zbl.cfg");
     EXPECT_EQ(saved, SettingsFile("#503   = View history\r\n#504   = Task numbering\r\n",
                                   "#deg   = Set angle unit to degrees\r\n",
                                   "#fix   = Fixed mode for displaying numbers\r\n"
@@ -375,14 +340,14 @@ TEST_F(SettingsFileSaving, ChangedSettingsComeBackAfterARestart) {
               std::string::npos);
 
     Command(IDM_SAVE_SETTINGS);
-    EXPECT_EQ(FileBytes("zbl.cfg"), saved);
+    EXPECT_EQ(ReadFileBytes("zbl.cfg"), saved);
 }
 
 TEST_F(SettingsFileSaving, EveryLineReadIsWrittenAgain) {
     PutFile("zbl.cfg", kChangedFile);
     Start();
     Command(IDM_SAVE_SETTINGS);
-    EXPECT_EQ(FileBytes("zbl.cfg"), kChangedFile);
+    EXPECT_EQ(ReadFileBytes("zbl.cfg"), kChangedFile);
 }
 
 // A save that fails leaves the old file and says so; nothing in memory changes.
@@ -407,7 +372,7 @@ TEST_F(SettingsFileSaving, FailureKeepsTheOldFileAndShowsTheBox) {
         Command(IDM_SAVE_SETTINGS);
         ExpectOneSaveFailureBox(boxes);
         if (row.oldFile) {
-            EXPECT_EQ(FileBytes(kSettingsFileName), "#deg\r\n");
+            EXPECT_EQ(ReadFileBytes(kSettingsFileName), "#deg\r\n");
         } else {
             EXPECT_FALSE(fs::exists(kSettingsTempFileName));
         }

@@ -9,17 +9,10 @@
 #include "format_rules.h"
 #include "resource_ids.h"
 #include "task_record.h"
+#include "test_support.h"
 #include "text.h"
 
 namespace {
-
-TaskRecord Calculated(const char* task) {
-    TaskRecord record;
-    ResetTaskRecord(record);
-    CopyText(record.szTask, task);
-    CalculateTask(record);
-    return record;
-}
 
 struct SettingsRow {
     int angle, mode, decimals, grouping, separator, comma;

@@ -49,16 +49,46 @@ TEST(KeypadTable, ActionsByControlId) {
     EXPECT_EQ(KeyActionOf(kKeypadCells), KeyAction::kNone);
 }
 
-TEST(KeypadTable, NamesRowByRow) {
-    const char* const rows[6][6] = {
-        {"a...", "sin", "cos", "tan", "cot", "pi"}, {"ln", "log", "(", ")", "(...)", "1/..."},
-        {"C", "7", "8", "9", "^", "_"},             {"MS", "4", "5", "6", "*", "/"},
-        {"MR", "1", "2", "3", "+", "-"},            {"M+", "0", ".", "E", "=", ""},
+// Six keys a row. The digits stand as on a calculator: 7 8 9 over 4 5 6 over
+// 1 2 3, 0 under the 1, each once; the operators of one kind share a column;
+// no two keys insert the same name.
+TEST(KeypadTable, NamesLaidOutAsOnACalculator) {
+    constexpr int kColumns = 6;
+    auto cellOf = [](const char* name) {
+        int found = -1;
+        for (int cell = 0; cell < kKeypadCells; ++cell) {
+            if (std::string(kKeypadKeys[cell].name) == name) {
+                EXPECT_EQ(found, -1) << name << " twice";
+                found = cell;
+            }
+        }
+        EXPECT_NE(found, -1) << name;
+        return found;
     };
-    for (int cell = 0; cell < kKeypadCells; ++cell) {
-        SCOPED_TRACE(cell);
-        EXPECT_STREQ(kKeypadKeys[cell].name, rows[cell / 6][cell % 6]);
+    const char* const digitRows[4][3] = {{"7", "8", "9"}, {"4", "5", "6"}, {"1", "2", "3"}, {"0", ".", "E"}};
+    const int seven = cellOf("7");
+    for (int row = 0; row < 4; ++row) {
+        for (int column = 0; column < 3; ++column) {
+            SCOPED_TRACE(digitRows[row][column]);
+            EXPECT_EQ(cellOf(digitRows[row][column]), seven + row * kColumns + column);
+        }
     }
+    const char* const columns[][3] = {{"+", "*", "^"}, {"-", "/", "_"}, {"MR", "MS", "C"}};
+    for (const auto& column : columns) {
+        SCOPED_TRACE(column[0]);
+        const int bottom = cellOf(column[0]);
+        EXPECT_EQ(cellOf(column[1]), bottom - kColumns);
+        EXPECT_EQ(cellOf(column[2]), bottom - 2 * kColumns);
+    }
+    std::set<std::string> names;
+    for (int cell = 0; cell < kKeypadCells; ++cell) {
+        const std::string name = kKeypadKeys[cell].name;
+        if (!name.empty()) {
+            EXPECT_TRUE(names.insert(name).second) << name;
+        }
+    }
+    // The "=" key covers the last two cells, which insert nothing.
+    EXPECT_STREQ(kKeypadKeys[kKeypadCells - 1].name, "");
 }
 
 // Every name a key inserts, and every inverse name, is something the engine
