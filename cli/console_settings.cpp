@@ -6,8 +6,7 @@
 #include <cstring>
 #include <vector>
 
-#include "calculate.h"
-#include "outcome.h"
+#include "engine.h"
 #include "settings_file.h"
 #include "settings_text.h"
 #include "text.h"

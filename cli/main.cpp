@@ -7,7 +7,7 @@
 
 #include "build_config.h"
 #include "console_settings.h"
-#include "functions.h"
+#include "engine.h"
 #include "modes.h"
 #include "options.h"
 #include "task_record.h"

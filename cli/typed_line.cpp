@@ -3,8 +3,8 @@
 #include <cstring>
 
 #include "answer_lines.h"
-#include "calculate.h"
 #include "console_io.h"
+#include "engine.h"
 #include "text.h"
 #include "text_encoding.h"
 

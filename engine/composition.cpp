@@ -1,11 +1,11 @@
-#include "composition.h"
+#include "engine.h"
 
 #include <cstdint>
 #include <cstring>
 
-#include "calculate.h"
 #include "cleaning.h"
 #include "compounds.h"
+#include "engine.h"
 #include "evaluator.h"
 #include "formulas.h"
 #include "marks.h"

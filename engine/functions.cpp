@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <iterator>
 
+#include "engine.h"
 #include "number_text.h"
 #include "status.h"
 #include "text.h"

@@ -16,7 +16,7 @@
 #include <cstring>
 #include <memory>
 
-#include "calculate.h"
+#include "engine.h"
 #include "fuzz_support.h"
 #include "task_record.h"
 
