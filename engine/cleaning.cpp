@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <cstring>
 
+#include "function_table.h"
 #include "number_text.h"
 #include "status.h"
 #include "task_record.h"
@@ -12,9 +13,9 @@ namespace {
 
 bool IsOneOf(char c, const char* set) { return c != 0 && std::strchr(set, c) != nullptr; }
 
-bool IsFunctionLetter(char c) { return IsOneOf(c, "almpst"); }
+bool IsFunctionLetter(char c) { return IsOneOf(c, kFunctionLetters); }
 
-// The kind after a letter: a, l, m, p, s and t may belong to a function name
+// The kind after a letter: a function letter may belong to a function name
 // (and every name holds one of them); other letters can only be a formula.
 int KindAfterLetter(char c, int kind) {
     if (IsFunctionLetter(c)) return kind <= kKindFormula ? kKindFunctions : kind;

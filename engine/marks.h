@@ -6,22 +6,7 @@
 
 #include <cstddef>
 
-struct FunctionName {
-    int code;
-    const char* name;
-};
-
-// The 44 function names (codes 11 to 54) and the 3 values (61 to 63), in the
-// order of replacement: increasing code, and every name before any name it
-// contains ("acosec" before "cosec" before "cos"), so a shorter name never
-// breaks up a longer one. Synonyms keep codes of their own so that unmarking
-// gives back the word that was typed.
-extern const FunctionName kFunctionNames[];
-extern const size_t kFunctionNameCount;
-
-inline constexpr int kCodePi = 61;
-inline constexpr int kCodeAns = 62;
-inline constexpr int kCodeMem = 63;
+#include "function_table.h"
 
 // Length of a mark: ":", two digits, ";".
 inline constexpr size_t kMarkLength = 4;
