@@ -32,16 +32,17 @@ TaskRecord Defaults() {
     return record;
 }
 
-// Two records whose every setting differs: a line changes a setting when it
-// changes it in one of them.
+// Two records whose every setting differs, the defaults and their opposite:
+// a line changes a setting when it changes it in one of them.
 TaskRecord Probe(bool second) {
     TaskRecord record = Defaults();
-    record.iAngleUnit = second ? kDegrees : kRadians;
-    record.iNumberMode = second ? kModeScientific : kModeAutomatic;
-    record.iDecimals = second ? 7 : 2;
-    record.bDigitGrouping = second ? 1 : 0;
-    record.bFunctionSeparator = second ? 0 : 1;
-    record.bDecimalComma = second ? 1 : 0;
+    if (!second) return record;
+    record.iAngleUnit = record.iAngleUnit == kDegrees ? kRadians : kDegrees;
+    record.iNumberMode = record.iNumberMode == kModeScientific ? kModeAutomatic : kModeScientific;
+    record.iDecimals = record.iDecimals == 7 ? 2 : 7;
+    record.bDigitGrouping = !record.bDigitGrouping;
+    record.bFunctionSeparator = !record.bFunctionSeparator;
+    record.bDecimalComma = !record.bDecimalComma;
     return record;
 }
 
