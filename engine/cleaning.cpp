@@ -200,10 +200,10 @@ int ContinueFromAnswer(char* task, const char* answer) {
     if (length > kTaskCapacity || length == 0) return length ? kStatusTooLong : 0;
 
     // Trailing operator, or a function mark without its argument: the answer
-    // becomes the last operand. The marks of pi, ans and mem (codes 6x) are
-    // values, not functions.
+    // becomes the last operand. The marks of pi, ans and mem are values, not
+    // functions.
     const char last = task[length - 1];
-    const bool openMark = last == ';' && length >= 3 && task[length - 3] != '6';
+    const bool openMark = last == ';' && length >= 3 && task[length - 3] != '0' + kValueCodeTens;
     const bool trailing = IsOneOf(last, "*+-/^_") || openMark;
     if (!trailing && !IsOneOf(task[0], "*+/^")) return 0;
 

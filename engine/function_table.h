@@ -92,6 +92,10 @@ inline constexpr FunctionEntry kFunctionTable[] = {
 };
 inline constexpr size_t kFunctionCount = std::size(kFunctionTable);
 
+// The codes of the values share this tens digit and no function's code has
+// it, so the first digit of a mark tells a value from a function.
+inline constexpr int kValueCodeTens = kCodePi / 10;
+
 // The largest code; codes index tables of kLastFunctionCode + 1 entries.
 inline constexpr int kLastFunctionCode = kCodeMem;
 
@@ -131,6 +135,7 @@ constexpr bool OnlyValuesComputeNothing() {
     for (const FunctionEntry& entry : kFunctionTable) {
         const bool value = entry.code == kCodePi || entry.code == kCodeAns || entry.code == kCodeMem;
         if (value != (entry.kind == FunctionKind::kNone)) return false;
+        if (value != (entry.code / 10 == kValueCodeTens)) return false;
     }
     return true;
 }

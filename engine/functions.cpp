@@ -20,6 +20,10 @@ constexpr double kThreePiHalves = 4.71238898038469;
 // it, so sin(180) in degrees is 0 and tan(90) is refused, not 1.6e16.
 constexpr double kSnap = 1e-8;
 
+// The largest number the random generator gives, as the Windows C runtime's
+// RAND_MAX.
+constexpr int kRandomMax = 0x7fff;
+
 using Fn = FunctionKind;
 
 // The computation of every code, indexed by code; codes without an entry
@@ -82,7 +86,7 @@ double RandomBelow(double v) {
     const double n = std::trunc(v);
     if (std::isnan(n)) return n;
     // A divisor beyond the generator's range leaves every draw as it is.
-    if (std::fabs(n) > 32767.0) return drawn;
+    if (std::fabs(n) > kRandomMax) return drawn;
     const int divisor = static_cast<int>(n);
     return divisor == 0 ? 0.0 : drawn % divisor;
 }
@@ -264,5 +268,5 @@ void SeedRandom(unsigned seed) { randomState = static_cast<std::uint32_t>(seed);
 
 int NextRandom() {
     randomState = randomState * 214013u + 2531011u;
-    return static_cast<int>((randomState >> 16) & 0x7fffu);
+    return static_cast<int>((randomState >> 16) & static_cast<std::uint32_t>(kRandomMax));
 }

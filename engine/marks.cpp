@@ -91,14 +91,13 @@ void WriteMark(char* at, int code) {
     at[3] = ';';
 }
 
-// The code of a well-formed mark of a named code at `at`, or 0.
+}  // namespace
+
 int MarkCodeAt(const char* at) {
     if (at[0] != ':' || !IsDigit(at[1]) || !IsDigit(at[2]) || at[3] != ';') return 0;
     int code = (at[1] - '0') * 10 + (at[2] - '0');
     return FunctionNameOf(code) ? code : 0;
 }
-
-}  // namespace
 
 const char* FunctionNameOf(int code) {
     if (code < 0 || code > kLastFunctionCode) return nullptr;

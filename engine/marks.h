@@ -15,6 +15,10 @@ inline constexpr size_t kMarkLength = 4;
 // outside 11 to 63).
 const char* FunctionNameOf(int code);
 
+// The code of a well-formed mark of a named code at `at` (":NN;"), or 0.
+// Reads no further than the first character that does not fit a mark.
+int MarkCodeAt(const char* at);
+
 // Replaces every function name of `text` (a task field, at most 510
 // characters; case-sensitive, lower case only) by its mark, names of codes
 // 11 to 17 only when "cos" occurs, 18 to 22 only with "sin", 23 to 27 only
