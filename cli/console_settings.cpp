@@ -6,6 +6,7 @@
 #include <cstring>
 #include <vector>
 
+#include "console_io.h"
 #include "engine.h"
 #include "settings_file.h"
 #include "settings_text.h"
@@ -119,8 +120,6 @@ bool ReplaceFile(const char* from, const char* to) {
     return std::rename(from, to) == 0;
 #endif
 }
-
-void Warn(const std::string& message) { std::fprintf(stderr, "zentrabel-cli: %s\n", message.c_str()); }
 
 }  // namespace
 

@@ -66,8 +66,6 @@ void Answer(OutputBuffer& out, TaskRecord& record, const std::string& line, size
     }
 }
 
-void Warn(const std::string& message) { std::fprintf(stderr, "zentrabel-cli: %s\n", message.c_str()); }
-
 // A reader of the answers that goes away (| head -1) makes a write fail,
 // which ends the session with a message, instead of a SIGPIPE that ends
 // the calculator without one.

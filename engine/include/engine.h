@@ -49,6 +49,13 @@ Outcome ReadOutcome(int result, const TaskRecord& record);
 // reaches the engine).
 inline constexpr const char* kLineTooLongText = "Expression is too long !";
 
+// The labels of the dump (Outcome::kDump) in the order of the texts it shows,
+// szTask, szMaths, szResult, szAnswer and szMemory, quoted exactly with their
+// runs of spaces.
+inline constexpr const char* kDumpLabels[] = {
+    "szTask     = ", "szMaths = ", "szResult   = ", "szAnswer  = ", "szMemory  = ",
+};
+
 // The first root of a solved equation (left raw in szMaths) formatted like an
 // answer under the record's settings, into `out` (room for `capacity`
 // characters).
