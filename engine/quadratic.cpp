@@ -28,7 +28,7 @@ void WriteRoot(double root, char* out, size_t capacity) {
     // A root of -0 (from -b/a with b = 0) is shown as 0.
     if (root == 0) root = 0.0;
     if (!std::isfinite(root) || WriteGeneral(root, 15, out, capacity) == 0) {
-        GetStatusMessage(kStatusComplex, out, capacity);
+        CopyText(out, capacity, kComplexNumberText);
     }
 }
 
