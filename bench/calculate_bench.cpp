@@ -10,7 +10,7 @@
 
 #include <cstddef>
 
-#include "calculate.h"
+#include "engine.h"
 #include "task_record.h"
 #include "text.h"
 

@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "calculate.h"
+#include "engine.h"
 #include "task_record.h"
 #include "text.h"
 

@@ -1,22 +1,17 @@
 #include "answer_lines.h"
 
+#include <iterator>
+
 namespace {
 
 void PutDump(OutputBuffer& out, const TaskRecord& record, const char* separator) {
-    out.PutText("szTask     = ");
-    out.PutText(record.szTask);
-    out.PutText(separator);
-    out.PutText("szMaths = ");
-    out.PutText(record.szMaths);
-    out.PutText(separator);
-    out.PutText("szResult   = ");
-    out.PutText(record.szResult);
-    out.PutText(separator);
-    out.PutText("szAnswer  = ");
-    out.PutText(record.szAnswer);
-    out.PutText(separator);
-    out.PutText("szMemory  = ");
-    out.PutText(record.szMemory);
+    const char* const texts[] = {record.szTask, record.szMaths, record.szResult, record.szAnswer, record.szMemory};
+    static_assert(std::size(texts) == std::size(kDumpLabels));
+    for (size_t i = 0; i < std::size(texts); ++i) {
+        if (i > 0) out.PutText(separator);
+        out.PutText(kDumpLabels[i]);
+        out.PutText(texts[i]);
+    }
 }
 
 // Both forms of a line: `separator` stands between the parts of the roots

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "console_io.h"
-#include "outcome.h"
+#include "engine.h"
 #include "task_record.h"
 
 // The one-line answer of argument and --batch mode, without its line feed:

@@ -4,7 +4,7 @@
 #include <charconv>
 #include <cstring>
 
-#include "composition.h"
+#include "engine.h"
 #include "trace.h"
 
 namespace {

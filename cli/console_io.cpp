@@ -134,8 +134,10 @@ bool OutputBuffer::WriteAll(const char* bytes, size_t length) {
     return !failed_;
 }
 
+void Warn(const std::string& message) { std::fprintf(stderr, "zentrabel-cli: %s\n", message.c_str()); }
+
 int FinishOutput(bool written, bool readFailed) {
-    if (!written) std::fputs("zentrabel-cli: cannot write to standard output; the session ended\n", stderr);
-    if (readFailed) std::fputs("zentrabel-cli: cannot read standard input; the session ended\n", stderr);
+    if (!written) Warn("cannot write to standard output; the session ended");
+    if (readFailed) Warn("cannot read standard input; the session ended");
     return written && !readFailed ? 0 : 1;
 }

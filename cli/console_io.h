@@ -87,6 +87,9 @@ private:
     bool failed_ = false;
 };
 
+// A warning on standard error, one line: the program's name and `message`.
+void Warn(const std::string& message);
+
 // How a mode ends: a warning on standard error for output that could not be
 // written (its reader went away: | head -1) or input that could not be read,
 // and the exit status, 0 or 1.

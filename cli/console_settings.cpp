@@ -6,8 +6,8 @@
 #include <cstring>
 #include <vector>
 
-#include "calculate.h"
-#include "outcome.h"
+#include "console_io.h"
+#include "engine.h"
 #include "settings_file.h"
 #include "settings_text.h"
 #include "text.h"
@@ -33,16 +33,17 @@ TaskRecord Defaults() {
     return record;
 }
 
-// Two records whose every setting differs: a line changes a setting when it
-// changes it in one of them.
+// Two records whose every setting differs, the defaults and their opposite:
+// a line changes a setting when it changes it in one of them.
 TaskRecord Probe(bool second) {
     TaskRecord record = Defaults();
-    record.iAngleUnit = second ? kDegrees : kRadians;
-    record.iNumberMode = second ? kModeScientific : kModeAutomatic;
-    record.iDecimals = second ? 7 : 2;
-    record.bDigitGrouping = second ? 1 : 0;
-    record.bFunctionSeparator = second ? 0 : 1;
-    record.bDecimalComma = second ? 1 : 0;
+    if (!second) return record;
+    record.iAngleUnit = record.iAngleUnit == kDegrees ? kRadians : kDegrees;
+    record.iNumberMode = record.iNumberMode == kModeScientific ? kModeAutomatic : kModeScientific;
+    record.iDecimals = record.iDecimals == 7 ? 2 : 7;
+    record.bDigitGrouping = !record.bDigitGrouping;
+    record.bFunctionSeparator = !record.bFunctionSeparator;
+    record.bDecimalComma = !record.bDecimalComma;
     return record;
 }
 
@@ -119,8 +120,6 @@ bool ReplaceFile(const char* from, const char* to) {
     return std::rename(from, to) == 0;
 #endif
 }
-
-void Warn(const std::string& message) { std::fprintf(stderr, "zentrabel-cli: %s\n", message.c_str()); }
 
 }  // namespace
 

@@ -6,15 +6,13 @@
 
 #include "answer_lines.h"
 #include "build_config.h"
-#include "calculate.h"
-#include "composition.h"
 #include "composition_output.h"
 #include "console_io.h"
+#include "engine.h"
 #include "history_file.h"
 #include "interrupt.h"
 #include "line_editor.h"
 #include "modes.h"
-#include "outcome.h"
 #include "status.h"
 #include "task_record.h"
 #include "typed_line.h"
@@ -67,8 +65,6 @@ void Answer(OutputBuffer& out, TaskRecord& record, const std::string& line, size
         out.Put('\n');
     }
 }
-
-void Warn(const std::string& message) { std::fprintf(stderr, "zentrabel-cli: %s\n", message.c_str()); }
 
 // A reader of the answers that goes away (| head -1) makes a write fail,
 // which ends the session with a message, instead of a SIGPIPE that ends

@@ -6,8 +6,9 @@
 #include <string>
 
 #include "build_config.h"
+#include "console_io.h"
 #include "console_settings.h"
-#include "functions.h"
+#include "engine.h"
 #include "modes.h"
 #include "options.h"
 #include "task_record.h"
@@ -26,7 +27,8 @@ int main(int argc, char** argv) {
     Options options;
     std::string error;
     if (!ParseOptions(argc, argv, options, error)) {
-        std::fprintf(stderr, "zentrabel-cli: %s\n\n%s", error.c_str(), kUsage);
+        Warn(error);
+        std::fprintf(stderr, "\n%s", kUsage);
         return 2;
     }
     switch (options.mode) {

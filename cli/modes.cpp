@@ -4,10 +4,9 @@
 #include <string>
 
 #include "answer_lines.h"
-#include "calculate.h"
 #include "composition_output.h"
 #include "console_io.h"
-#include "outcome.h"
+#include "engine.h"
 #include "task_record.h"
 #include "trace.h"
 #include "typed_line.h"

@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "calculate.h"
+#include "engine.h"
 #include "text.h"
 
 int CalculateLine(TaskRecord& record, const char* line, size_t length, bool& refused) {

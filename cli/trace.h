@@ -6,7 +6,7 @@
 #include <cstddef>
 #include <string>
 
-#include "outcome.h"
+#include "engine.h"
 #include "task_record.h"
 
 // Hands one line to CalculateTask as the window does: a line longer than

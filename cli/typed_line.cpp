@@ -3,14 +3,21 @@
 #include <cstring>
 
 #include "answer_lines.h"
-#include "calculate.h"
 #include "console_io.h"
+#include "engine.h"
 #include "text.h"
 #include "text_encoding.h"
 
 namespace {
 
-constexpr char kByteOrderMark[] = "\xEF\xBB\xBF";
+// Drops a byte-order mark at the start of a line.
+void SkipByteOrderMark(const char*& bytes, size_t& length) {
+    constexpr size_t kMarkSize = sizeof kByteOrderMark - 1;
+    if (length >= kMarkSize && std::memcmp(bytes, kByteOrderMark, kMarkSize) == 0) {
+        bytes += kMarkSize;
+        length -= kMarkSize;
+    }
+}
 
 // Windows' best fit turns some Greek letters and mathematical signs into
 // letters, digits or "=" that mean something else in a task: infinity
@@ -54,10 +61,7 @@ void ReadTypedLine(const char* bytes, size_t length, size_t fullLength, TypedLin
         line.kind = TypedLine::Kind::kTooLong;
         return;
     }
-    if (length >= 3 && std::memcmp(bytes, kByteOrderMark, 3) == 0) {
-        bytes += 3;
-        length -= 3;
-    }
+    SkipByteOrderMark(bytes, length);
     line.kind = TypedLine::Kind::kTask;
     line.fromUtf8 = false;
     line.message[0] = 0;
@@ -125,9 +129,6 @@ bool CalculateTypedLine(TaskRecord& record, const TypedLine& line, int& result) 
 
 size_t TypedColumn(const char* bytes, size_t length, const TypedLine& line, size_t position) {
     if (!line.fromUtf8) return position;
-    if (length >= 3 && std::memcmp(bytes, kByteOrderMark, 3) == 0) {
-        bytes += 3;
-        length -= 3;
-    }
+    SkipByteOrderMark(bytes, length);
     return Utf8DisplayColumn(bytes, length, position);
 }

@@ -7,9 +7,12 @@
 
 #include "task_record.h"
 
+// The UTF-8 byte-order mark, dropped where a line begins with it.
+inline constexpr char kByteOrderMark[] = "\xEF\xBB\xBF";
+
 // The most bytes of a line worth keeping: a task's characters take up to
 // four bytes each in UTF-8, and a byte-order mark may come first.
-inline constexpr size_t kTypedLineKeep = 4 * (kInputLineCapacity + 1) + 3;
+inline constexpr size_t kTypedLineKeep = 4 * (kInputLineCapacity + 1) + (sizeof kByteOrderMark - 1);
 
 struct TypedLine {
     enum class Kind {

@@ -1,4 +1,4 @@
-#include "calculate.h"
+#include "engine.h"
 
 #include <cstring>
 

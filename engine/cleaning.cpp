@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <cstring>
 
+#include "function_table.h"
 #include "number_text.h"
 #include "status.h"
 #include "task_record.h"
@@ -12,9 +13,9 @@ namespace {
 
 bool IsOneOf(char c, const char* set) { return c != 0 && std::strchr(set, c) != nullptr; }
 
-bool IsFunctionLetter(char c) { return IsOneOf(c, "almpst"); }
+bool IsFunctionLetter(char c) { return IsOneOf(c, kFunctionLetters); }
 
-// The kind after a letter: a, l, m, p, s and t may belong to a function name
+// The kind after a letter: a function letter may belong to a function name
 // (and every name holds one of them); other letters can only be a formula.
 int KindAfterLetter(char c, int kind) {
     if (IsFunctionLetter(c)) return kind <= kKindFormula ? kKindFunctions : kind;
@@ -199,10 +200,10 @@ int ContinueFromAnswer(char* task, const char* answer) {
     if (length > kTaskCapacity || length == 0) return length ? kStatusTooLong : 0;
 
     // Trailing operator, or a function mark without its argument: the answer
-    // becomes the last operand. The marks of pi, ans and mem (codes 6x) are
-    // values, not functions.
+    // becomes the last operand. The marks of pi, ans and mem are values, not
+    // functions.
     const char last = task[length - 1];
-    const bool openMark = last == ';' && length >= 3 && task[length - 3] != '6';
+    const bool openMark = last == ';' && length >= 3 && task[length - 3] != '0' + kValueCodeTens;
     const bool trailing = IsOneOf(last, "*+-/^_") || openMark;
     if (!trailing && !IsOneOf(task[0], "*+/^")) return 0;
 

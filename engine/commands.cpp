@@ -1,7 +1,7 @@
 #include "commands.h"
 
-#include "calculate.h"
 #include "cleaning.h"
+#include "engine.h"
 #include "evaluator.h"
 #include "number_text.h"
 #include "status.h"

@@ -1,11 +1,11 @@
-#include "composition.h"
+#include "engine.h"
 
 #include <cstdint>
 #include <cstring>
 
-#include "calculate.h"
 #include "cleaning.h"
 #include "compounds.h"
+#include "engine.h"
 #include "evaluator.h"
 #include "formulas.h"
 #include "marks.h"
@@ -94,8 +94,7 @@ bool LocateUnknownSymbol(const char* typed, size_t& at, char symbol[3]) {
 
     for (size_t j = 0, i = 0; marked[j];) {
         if (marked[j] == ':') {  // a mark: cleaning leaves no ":" of its own
-            const int code = (marked[j + 1] - '0') * 10 + (marked[j + 2] - '0');
-            const char* name = FunctionNameOf(code);
+            const char* name = FunctionNameOf(MarkCodeAt(marked + j));
             i += name ? std::strlen(name) : kMarkLength;
             j += kMarkLength;
             continue;

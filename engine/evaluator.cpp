@@ -74,9 +74,13 @@ double Apply(char op, double a, double b) {
     }
 }
 
-// Precision of the final text: 9 significant digits when the 8th to the 15th
-// show only floating-point noise (all 0, or all 9 with a 16th digit of at
-// least 1, read from the "%+.15e" text), 15 otherwise.
+// Precision of the final text from `f`, its 7th to 15th decimals in
+// scientific form read as a fraction 0.d7...d15: 9 significant digits when
+// the 8th to the 15th show only floating-point noise (all 0, or all 9 with a
+// 16th digit of at least 1), 15 otherwise.
+int PrecisionFromTail(double f) { return (f < 1e-8 || 1 - f < 1e-8) ? 9 : 15; }
+
+// PrecisionFromTail of `value`, its tail read from the "%+.15e" text.
 int FinalPrecision(double value) {
     char scientific[kShortNumberSize];
     WriteScientific(value, 15, scientific, sizeof scientific - 1);
@@ -85,8 +89,7 @@ int FinalPrecision(double value) {
     char fraction[12] = "0.";
     std::memcpy(fraction + 2, point + 7, 9);
     fraction[11] = 0;
-    const double f = ReadNumber(fraction);
-    return (f < 1e-8 || 1 - f < 1e-8) ? 9 : 15;
+    return PrecisionFromTail(ReadNumber(fraction));
 }
 
 // The digits of the final text when they are known without writing it: the
@@ -101,8 +104,7 @@ bool FinalDigits(double value, DecimalDigits& shown, int& precision) {
     uint64_t tail = 0;
     for (int i = 7; i < 16; ++i)
         tail = tail * 10 + static_cast<uint64_t>(i < sixteen.count ? sixteen.digits[i] - '0' : 0);
-    const double f = static_cast<double>(tail) / 1e9;
-    precision = (f < 1e-8 || 1 - f < 1e-8) ? 9 : 15;
+    precision = PrecisionFromTail(static_cast<double>(tail) / 1e9);
     return RoundDigits(sixteen, precision, shown);
 }
 

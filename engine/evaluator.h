@@ -4,8 +4,11 @@
 
 #include <cstddef>
 
-// Largest expression or bracket-free text the evaluator accepts.
-inline constexpr size_t kExpressionLimit = 638;
+#include "task_record.h"
+
+// Largest expression or bracket-free text the evaluator accepts: all that a
+// maths field holds.
+inline constexpr size_t kExpressionLimit = kMathsCapacity;
 
 // Evaluates `expression` (read only) and writes the result text into
 // `destination` (room for `capacity` characters); the two may be the same

@@ -1,9 +1,11 @@
 #include "functions.h"
 
+#include <array>
 #include <cmath>
 #include <cstdint>
-#include <iterator>
 
+#include "engine.h"
+#include "function_table.h"
 #include "number_text.h"
 #include "status.h"
 #include "text.h"
@@ -18,70 +20,23 @@ constexpr double kThreePiHalves = 4.71238898038469;
 // it, so sin(180) in degrees is 0 and tan(90) is refused, not 1.6e16.
 constexpr double kSnap = 1e-8;
 
-// The computations behind the function codes; synonyms share one.
-enum class Fn : unsigned char {
-    kNone,
-    kSin, kCos, kTan, kCot, kSec, kCosec,
-    kAsin, kAcos, kAtan, kAcot, kAsec, kAcosec,
-    kSinh, kCosh, kTanh, kCoth, kAsinh, kAcosh, kAtanh, kAcoth,
-    kSqrt, kSqr, kExp, kAlog, kLn, kLog, kAbs, kInt, kRand, kSgn,
-};
+// The largest number the random generator gives, as the Windows C runtime's
+// RAND_MAX.
+constexpr int kRandomMax = 0x7fff;
 
-constexpr int kFirstCode = 11;
+using Fn = FunctionKind;
 
-// Indexed by code - kFirstCode. Codes outside the table (55-63 among them)
-// compute nothing and give 0.
-constexpr Fn kCodeTable[] = {
-    Fn::kAcosec,  // 11 acosec
-    Fn::kCosec,   // 12 cosec
-    Fn::kAcos,    // 13 arccos
-    Fn::kAcosh,   // 14 acosh
-    Fn::kAcos,    // 15 acos
-    Fn::kCosh,    // 16 cosh
-    Fn::kCos,     // 17 cos
-    Fn::kAsin,    // 18 arcsin
-    Fn::kAsinh,   // 19 asinh
-    Fn::kAsin,    // 20 asin
-    Fn::kSinh,    // 21 sinh
-    Fn::kSin,     // 22 sin
-    Fn::kAcot,    // 23 arccot
-    Fn::kAcoth,   // 24 acoth
-    Fn::kAcot,    // 25 acot
-    Fn::kCoth,    // 26 coth
-    Fn::kCot,     // 27 cot
-    Fn::kAcot,    // 28 arcctg
-    Fn::kAtan,    // 29 arctg
-    Fn::kAcot,    // 30 actg
-    Fn::kAtan,    // 31 atg
-    Fn::kCot,     // 32 ctg
-    Fn::kTan,     // 33 tg
-    Fn::kAtan,    // 34 arctan
-    Fn::kAtanh,   // 35 atanh
-    Fn::kAtan,    // 36 atan
-    Fn::kTanh,    // 37 tanh
-    Fn::kTan,     // 38 tan
-    Fn::kAsec,    // 39 asec
-    Fn::kSec,     // 40 sec
-    Fn::kAcosec,  // 41 acsc
-    Fn::kCosec,   // 42 csc
-    Fn::kSqrt,    // 43 sqrt
-    Fn::kSqr,     // 44 sqr
-    Fn::kExp,     // 45 exp
-    Fn::kExp,     // 46 aln
-    Fn::kAlog,    // 47 alog
-    Fn::kLn,      // 48 ln
-    Fn::kLog,     // 49 log
-    Fn::kAbs,     // 50 abs
-    Fn::kInt,     // 51 int
-    Fn::kRand,    // 52 rand
-    Fn::kRand,    // 53 ran
-    Fn::kSgn,     // 54 sgn
-};
-static_assert(std::size(kCodeTable) == 54 - kFirstCode + 1, "one entry per code from 11 to 54");
+// The computation of every code, indexed by code; codes without an entry
+// (55-60 among them) compute nothing and give 0.
+constexpr std::array<Fn, kLastFunctionCode + 1> kKindByCode = [] {
+    std::array<Fn, kLastFunctionCode + 1> kinds{};
+    for (const FunctionEntry& entry : kFunctionTable) kinds[static_cast<size_t>(entry.code)] = entry.kind;
+    return kinds;
+}();
 
 Fn FunctionOf(int code) {
-    if (code < kFirstCode || code - kFirstCode >= static_cast<int>(std::size(kCodeTable))) return Fn::kNone;
-    return kCodeTable[code - kFirstCode];
+    if (code < 0 || code > kLastFunctionCode) return Fn::kNone;
+    return kKindByCode[static_cast<size_t>(code)];
 }
 
 // r less whole periods, truncated toward zero: strictly inside (-period, period).
@@ -131,7 +86,7 @@ double RandomBelow(double v) {
     const double n = std::trunc(v);
     if (std::isnan(n)) return n;
     // A divisor beyond the generator's range leaves every draw as it is.
-    if (std::fabs(n) > 32767.0) return drawn;
+    if (std::fabs(n) > kRandomMax) return drawn;
     const int divisor = static_cast<int>(n);
     return divisor == 0 ? 0.0 : drawn % divisor;
 }
@@ -313,5 +268,5 @@ void SeedRandom(unsigned seed) { randomState = static_cast<std::uint32_t>(seed);
 
 int NextRandom() {
     randomState = randomState * 214013u + 2531011u;
-    return static_cast<int>((randomState >> 16) & 0x7fffu);
+    return static_cast<int>((randomState >> 16) & static_cast<std::uint32_t>(kRandomMax));
 }

@@ -35,8 +35,6 @@ int EvaluateFunction(char* operand, size_t capacity, int angleUnit);
 // characters).
 int EvaluateFactorial(char* operand, size_t capacity);
 
-// The random generator behind rand and ran: integers from 0 to 32767, the
-// same sequence for the same seed on every platform (that of the Windows C
-// runtime's rand). Before the first SeedRandom the seed is 1.
-void SeedRandom(unsigned seed);
+// The next number of the random generator behind rand and ran (0 to 32767;
+// SeedRandom in engine.h seeds it).
 int NextRandom();

@@ -8,47 +8,14 @@
 #include "task_record.h"
 #include "text.h"
 
-constexpr FunctionName kFunctionNames[] = {
-    // cosecant and cosine family
-    {11, "acosec"}, {12, "cosec"}, {13, "arccos"}, {14, "acosh"}, {15, "acos"}, {16, "cosh"},
-    {17, "cos"},
-    // sine family
-    {18, "arcsin"}, {19, "asinh"}, {20, "asin"}, {21, "sinh"}, {22, "sin"},
-    // cotangent family
-    {23, "arccot"}, {24, "acoth"}, {25, "acot"}, {26, "coth"}, {27, "cot"},
-    // tg family
-    {28, "arcctg"}, {29, "arctg"}, {30, "actg"}, {31, "atg"}, {32, "ctg"}, {33, "tg"},
-    // tangent family
-    {34, "arctan"}, {35, "atanh"}, {36, "atan"}, {37, "tanh"}, {38, "tan"},
-    // secant
-    {39, "asec"}, {40, "sec"}, {41, "acsc"}, {42, "csc"},
-    // others
-    {43, "sqrt"}, {44, "sqr"}, {45, "exp"}, {46, "aln"}, {47, "alog"}, {48, "ln"}, {49, "log"},
-    {50, "abs"}, {51, "int"}, {52, "rand"}, {53, "ran"}, {54, "sgn"},
-    // values
-    {kCodePi, "pi"}, {kCodeAns, "ans"}, {kCodeMem, "mem"},
-};
-constexpr size_t kFunctionNameCount = std::size(kFunctionNames);
-
 namespace {
 
-constexpr int kLastCode = kCodeMem;
-
 // The name of every code, indexed by code.
-constexpr std::array<const char*, kLastCode + 1> kNameByCode = [] {
-    std::array<const char*, kLastCode + 1> names{};
-    for (const FunctionName& entry : kFunctionNames) names[entry.code] = entry.name;
+constexpr std::array<const char*, kLastFunctionCode + 1> kNameByCode = [] {
+    std::array<const char*, kLastFunctionCode + 1> names{};
+    for (const FunctionEntry& entry : kFunctionTable) names[entry.code] = entry.name;
     return names;
 }();
-
-// Marking relies on the replacement order being the table order.
-constexpr bool CodesAscend() {
-    for (size_t i = 1; i < std::size(kFunctionNames); ++i)
-        if (kFunctionNames[i - 1].code >= kFunctionNames[i].code) return false;
-    return true;
-}
-static_assert(CodesAscend());
-static_assert(std::size(kFunctionNames) == 47);
 
 // The set of lower-case letters of a text, one bit a letter.
 constexpr unsigned LetterSet(const char* text) {
@@ -60,9 +27,9 @@ constexpr unsigned LetterSet(const char* text) {
 
 // The letters of every name: a name whose letters do not all occur in the
 // text cannot occur in it, and is passed over without a search.
-constexpr std::array<unsigned, std::size(kFunctionNames)> kNameLetters = [] {
-    std::array<unsigned, std::size(kFunctionNames)> letters{};
-    for (size_t i = 0; i < std::size(kFunctionNames); ++i) letters[i] = LetterSet(kFunctionNames[i].name);
+constexpr std::array<unsigned, kFunctionCount> kNameLetters = [] {
+    std::array<unsigned, kFunctionCount> letters{};
+    for (size_t i = 0; i < kFunctionCount; ++i) letters[i] = LetterSet(kFunctionTable[i].name);
     return letters;
 }();
 
@@ -79,6 +46,36 @@ constexpr FamilyGuard kFamilyGuards[] = {
     {28, "tg", 34, LetterSet("tg")},   {34, "tan", 39, LetterSet("tan")},
 };
 
+constexpr bool HasWord(const char* text, const char* word) {
+    for (; *text; ++text) {
+        size_t k = 0;
+        while (word[k] && text[k] == word[k]) ++k;
+        if (!word[k]) return true;
+    }
+    return false;
+}
+
+// A family may be passed over only when none of its names can occur: every
+// member holds the family's word, the families follow one another, and each
+// begins at a code of the table.
+constexpr bool GuardsAreSound() {
+    int previousEnd = 0;
+    for (const FamilyGuard& guard : kFamilyGuards) {
+        if (guard.firstCode < previousEnd || guard.nextCode <= guard.firstCode) return false;
+        if (guard.letters != LetterSet(guard.word)) return false;
+        previousEnd = guard.nextCode;
+        bool begins = false;
+        for (const FunctionEntry& entry : kFunctionTable) {
+            begins = begins || entry.code == guard.firstCode;
+            if (entry.code >= guard.firstCode && entry.code < guard.nextCode && !HasWord(entry.name, guard.word))
+                return false;
+        }
+        if (!begins) return false;
+    }
+    return true;
+}
+static_assert(GuardsAreSound());
+
 // Room for marking: a name grows by at most two characters ("tg" becomes
 // ":33;"), but a text beyond the task capacity is refused as soon as it grows
 // past it, so the task capacity itself is enough.
@@ -94,17 +91,16 @@ void WriteMark(char* at, int code) {
     at[3] = ';';
 }
 
-// The code of a well-formed mark of a named code at `at`, or 0.
+}  // namespace
+
 int MarkCodeAt(const char* at) {
     if (at[0] != ':' || !IsDigit(at[1]) || !IsDigit(at[2]) || at[3] != ';') return 0;
     int code = (at[1] - '0') * 10 + (at[2] - '0');
     return FunctionNameOf(code) ? code : 0;
 }
 
-}  // namespace
-
 const char* FunctionNameOf(int code) {
-    if (code < 0 || code > kLastCode) return nullptr;
+    if (code < 0 || code > kLastFunctionCode) return nullptr;
     return kNameByCode[static_cast<size_t>(code)];
 }
 
@@ -119,14 +115,14 @@ int MarkFunctionNames(char* text) {
     const unsigned present = LetterSet(work);
 
     const FamilyGuard* guard = std::begin(kFamilyGuards);
-    for (size_t index = 0; index < kFunctionNameCount; ++index) {
-        const FunctionName& entry = kFunctionNames[index];
+    for (size_t index = 0; index < kFunctionCount; ++index) {
+        const FunctionEntry& entry = kFunctionTable[index];
         if (guard != std::end(kFamilyGuards) && entry.code == guard->firstCode) {
             bool familyAbsent = (guard->letters & ~present) != 0 || !std::strstr(work, guard->word);
             int nextCode = guard->nextCode;
             ++guard;
             if (familyAbsent) {
-                while (index + 1 < kFunctionNameCount && kFunctionNames[index + 1].code < nextCode) ++index;
+                while (index + 1 < kFunctionCount && kFunctionTable[index + 1].code < nextCode) ++index;
                 continue;
             }
         }

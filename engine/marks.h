@@ -6,22 +6,7 @@
 
 #include <cstddef>
 
-struct FunctionName {
-    int code;
-    const char* name;
-};
-
-// The 44 function names (codes 11 to 54) and the 3 values (61 to 63), in the
-// order of replacement: increasing code, and every name before any name it
-// contains ("acosec" before "cosec" before "cos"), so a shorter name never
-// breaks up a longer one. Synonyms keep codes of their own so that unmarking
-// gives back the word that was typed.
-extern const FunctionName kFunctionNames[];
-extern const size_t kFunctionNameCount;
-
-inline constexpr int kCodePi = 61;
-inline constexpr int kCodeAns = 62;
-inline constexpr int kCodeMem = 63;
+#include "function_table.h"
 
 // Length of a mark: ":", two digits, ";".
 inline constexpr size_t kMarkLength = 4;
@@ -29,6 +14,10 @@ inline constexpr size_t kMarkLength = 4;
 // Name of a code, or nullptr for a code without one (55 to 60 and anything
 // outside 11 to 63).
 const char* FunctionNameOf(int code);
+
+// The code of a well-formed mark of a named code at `at` (":NN;"), or 0.
+// Reads no further than the first character that does not fit a mark.
+int MarkCodeAt(const char* at);
 
 // Replaces every function name of `text` (a task field, at most 510
 // characters; case-sensitive, lower case only) by its mark, names of codes

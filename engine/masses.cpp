@@ -4,9 +4,20 @@
 #include <cstring>
 #include <iterator>
 
+#include "engine.h"
 #include "status.h"
 #include "text.h"
 
+// The standard atomic weights as the program has always used them: the
+// IUPAC table of 2007 (Pure Appl. Chem. 81, 2131-2156, 2009), written with the
+// digits it gives (uncertainties left out, trailing zeros kept: Dy 162.500).
+// The values show which table it is: H 1.00794, C 12.0107, O 15.9994 and the
+// other single values from before the 2009 table gave ranges for ten elements;
+// Ge 72.64, before its 2009 revision to 72.630; and Zn 65.38, Mo 95.96,
+// Lu 174.9668 and Yb 173.054, revised in 2007. An element without a stable
+// isotope and without a standard weight has the mass number of its
+// longest-lived isotope known then (Tc 98, Pu 244, Rg 280); Th, Pa and U keep
+// their standard weights. Changing a value changes answers users rely on.
 constexpr AtomicMass kAtomicMasses[] = {
     {"Ac", "227"}, {"Ag", "107.8682"}, {"Al", "26.9815386"}, {"Am", "243"}, {"Ar", "39.948"},
     {"As", "74.92160"}, {"At", "210"}, {"Au", "196.966569"}, {"B", "10.811"}, {"Ba", "137.327"},
@@ -58,7 +69,8 @@ constexpr bool TableIsWellFormed() {
     }
     return true;
 }
-static_assert(std::size(kAtomicMasses) == 111);
+// A composition has room for every element of the table.
+static_assert(std::size(kAtomicMasses) == kMaxCompositionElements);
 static_assert(TableIsWellFormed());
 
 // Index of the first entry of every capital letter (and one past the last),

@@ -1,6 +1,6 @@
-#include "outcome.h"
+#include "engine.h"
 
-#include "calculate.h"
+#include "engine.h"
 #include "status.h"
 #include "task_record.h"
 #include "text.h"

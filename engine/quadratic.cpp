@@ -11,8 +11,6 @@
 
 namespace {
 
-constexpr const char* kComplexText = "<Complex number>";
-
 // Copies [begin, end) into a coefficient text, less one leading "+" and one
 // trailing "*" when asked.
 bool TakeCoefficient(const char* begin, const char* end, bool dropPlus, bool dropStar,
@@ -30,7 +28,7 @@ void WriteRoot(double root, char* out, size_t capacity) {
     // A root of -0 (from -b/a with b = 0) is shown as 0.
     if (root == 0) root = 0.0;
     if (!std::isfinite(root) || WriteGeneral(root, 15, out, capacity) == 0) {
-        CopyText(out, capacity, kComplexText);
+        CopyText(out, capacity, kComplexNumberText);
     }
 }
 

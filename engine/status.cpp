@@ -23,7 +23,7 @@ const StatusMessage kStatusMessages[] = {
     {kStatusQuadratic, "Error in quadratic equation"},
     {kStatusIndeterminate, "<Indeterminate number>"},
     {kStatusInfinite, "<Infinite number>"},
-    {kStatusComplex, "<Complex number>"},
+    {kStatusComplex, kComplexNumberText},
     {kStatusUnknownCommand, "Unknown # command"},
 };
 const size_t kStatusMessageCount = sizeof(kStatusMessages) / sizeof(kStatusMessages[0]);

@@ -16,7 +16,7 @@
 #include <cstring>
 #include <memory>
 
-#include "calculate.h"
+#include "engine.h"
 #include "fuzz_support.h"
 #include "task_record.h"
 
@@ -43,13 +43,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     fuzz::FillField(record->szMaths, line, length);
 
     // The display settings shape only the shown texts: the same record with
-    // the window's display defaults must calculate the same raw result.
+    // the default display settings (its own angle unit, which shapes the
+    // result) must calculate the same raw result.
     auto plain = std::make_unique<TaskRecord>(*record);
-    plain->iNumberMode = kModeAutomatic;
-    plain->iDecimals = 2;
-    plain->bDigitGrouping = 0;
-    plain->bFunctionSeparator = 1;
-    plain->bDecimalComma = 0;
+    SetDefaultSettings(*plain);
+    plain->iAngleUnit = record->iAngleUnit;
 
     const bool displayDefaults = record->iNumberMode == plain->iNumberMode &&
                                  record->iDecimals == plain->iDecimals &&

@@ -7,8 +7,8 @@
 #include <cstring>
 #include <string>
 
+#include "engine.h"
 #include "evaluator.h"
-#include "functions.h"
 #include "fuzz_support.h"
 #include "task_record.h"
 

@@ -16,9 +16,8 @@
 #include <memory>
 #include <string>
 
-#include "calculate.h"
-#include "composition.h"
 #include "compounds.h"
+#include "engine.h"
 #include "fuzz_support.h"
 #include "number_text.h"
 #include "task_record.h"

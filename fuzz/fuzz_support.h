@@ -14,8 +14,7 @@
 #include <cstring>
 #include <string>
 
-#include "calculate.h"
-#include "functions.h"
+#include "engine.h"
 #include "record_invariants.h"
 #include "task_record.h"
 

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <memory>
 
-#include "calculate.h"
+#include "engine.h"
 #include "fuzz_support.h"
 #include "task_record.h"
 

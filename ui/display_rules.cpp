@@ -1,6 +1,6 @@
 #include "display_rules.h"
 
-#include "calculate.h"
+#include "engine.h"
 #include "resource_ids.h"
 #include "text.h"
 

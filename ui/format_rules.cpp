@@ -1,6 +1,6 @@
 #include "format_rules.h"
 
-#include "calculate.h"
+#include "engine.h"
 #include "resource_ids.h"
 
 namespace {

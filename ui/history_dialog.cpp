@@ -5,7 +5,7 @@
 #include <ctime>
 
 #include "build_config.h"
-#include "functions.h"
+#include "engine.h"
 #include "history_text.h"
 #include "resource_ids.h"
 

@@ -6,7 +6,7 @@
 #include <cstddef>
 #include <ctime>
 
-#include "outcome.h"
+#include "engine.h"
 #include "task_record.h"
 
 // The date and time of the banner: "%B %d, %Y  %X" takes at most this many

@@ -4,9 +4,9 @@
 
 #include "about_dialog.h"
 #include "app.h"
-#include "calculate.h"
 #include "command.h"
 #include "edit_commands.h"
+#include "engine.h"
 #include "file_commands.h"
 #include "format_commands.h"
 #include "history_dialog.h"

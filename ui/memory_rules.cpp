@@ -1,6 +1,6 @@
 #include "memory_rules.h"
 
-#include "calculate.h"
+#include "engine.h"
 #include "number_text.h"
 #include "text.h"
 

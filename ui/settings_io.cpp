@@ -1,7 +1,7 @@
 #include "settings_io.h"
 
 #include "app.h"
-#include "calculate.h"
+#include "engine.h"
 #include "layout.h"
 #include "resource_ids.h"
 #include "settings_file.h"

@@ -3,8 +3,7 @@
 #include <windows.h>
 
 #include "app.h"
-#include "calculate.h"
-#include "outcome.h"
+#include "engine.h"
 #include "display_rules.h"
 #include "history_text.h"
 #include "layout.h"

@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <new>
 
-#include "calculate.h"
+#include "engine.h"
 #include "task_record.h"
 #include "test_support.h"
 

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "calculate.h"
+#include "engine.h"
 #include "status.h"
 #include "task_record.h"
 #include "test_support.h"

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "calculate.h"
 #include "commands.h"
+#include "engine.h"
 #include "task_record.h"
 #include "test_support.h"
 #include "text.h"

@@ -4,8 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "calculate.h"
-#include "composition.h"
+#include "engine.h"
 #include "masses.h"
 #include "number_text.h"
 #include "status.h"

@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "calculate.h"
 #include "compounds.h"
+#include "engine.h"
 #include "status.h"
 #include "task_record.h"
 #include "test_support.h"

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "calculate.h"
+#include "engine.h"
 #include "record_invariants.h"
 #include "task_record.h"
 #include "test_support.h"

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "calculate.h"
+#include "engine.h"
 #include "format.h"
 #include "task_record.h"
 #include "test_support.h"

@@ -5,7 +5,7 @@
 #include <memory>
 #include <string>
 
-#include "calculate.h"
+#include "engine.h"
 #include "formulas.h"
 #include "marks.h"
 #include "symbols.h"

@@ -8,6 +8,7 @@
 #include <memory>
 #include <string>
 
+#include "engine.h"
 #include "functions.h"
 #include "number_text.h"
 #include "text.h"

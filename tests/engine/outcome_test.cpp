@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "calculate.h"
-#include "outcome.h"
+#include "engine.h"
 #include "test_support.h"
 
 namespace {

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <string>
 
-#include "calculate.h"
+#include "engine.h"
 #include "quadratic.h"
 #include "task_record.h"
 #include "test_support.h"

@@ -12,7 +12,7 @@
 #include <cstring>
 #include <string>
 
-#include "calculate.h"
+#include "engine.h"
 #include "status.h"
 #include "task_record.h"
 

@@ -5,7 +5,7 @@
 #include <cstring>
 #include <string>
 
-#include "calculate.h"
+#include "engine.h"
 #include "record_invariants.h"
 #include "task_record.h"
 #include "test_support.h"

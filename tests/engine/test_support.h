@@ -4,7 +4,7 @@
 #include <cstring>
 #include <string>
 
-#include "calculate.h"
+#include "engine.h"
 #include "task_record.h"
 #include "text.h"
 

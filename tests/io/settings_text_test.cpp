@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "calculate.h"
+#include "engine.h"
 #include "settings_text.h"
 #include "task_record.h"
 #include "text.h"

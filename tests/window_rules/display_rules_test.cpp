@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "calculate.h"
 #include "display_rules.h"
+#include "engine.h"
 #include "resource_ids.h"
 #include "task_record.h"
 #include "text.h"

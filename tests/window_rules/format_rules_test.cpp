@@ -5,7 +5,7 @@
 #include <set>
 #include <string>
 
-#include "calculate.h"
+#include "engine.h"
 #include "format_rules.h"
 #include "resource_ids.h"
 #include "task_record.h"

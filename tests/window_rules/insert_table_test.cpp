@@ -7,7 +7,7 @@
 #include <set>
 #include <string>
 
-#include "calculate.h"
+#include "engine.h"
 #include "insert_table.h"
 #include "number_text.h"
 #include "task_record.h"

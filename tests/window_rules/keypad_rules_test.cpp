@@ -5,7 +5,7 @@
 #include <sstream>
 #include <string>
 
-#include "calculate.h"
+#include "engine.h"
 #include "keypad_rules.h"
 #include "layout_rules.h"
 #include "resource_ids.h"

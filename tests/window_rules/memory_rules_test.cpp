@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "calculate.h"
+#include "engine.h"
 #include "memory_rules.h"
 #include "task_record.h"
 #include "text.h"

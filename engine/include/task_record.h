@@ -46,14 +46,9 @@ struct TaskRecord {
     int32_t bDecimalComma;
 };
 
-// All texts empty, settings as the main window starts them.
-inline void ResetTaskRecord(TaskRecord& record) {
-    record = TaskRecord{};
-    record.iDecimals = 2;
-    record.bFunctionSeparator = 1;
-}
-
-// The settings alone, texts untouched (Reset to Defaults).
+// The one place of the default settings, texts untouched: what a new record
+// starts with and what Reset to Defaults goes back to (radians, automatic
+// format, 2 decimals, no grouping, function separator on, decimal dot).
 inline void SetDefaultSettings(TaskRecord& record) {
     record.iAngleUnit = kRadians;
     record.iNumberMode = kModeAutomatic;
@@ -61,4 +56,10 @@ inline void SetDefaultSettings(TaskRecord& record) {
     record.bDigitGrouping = 0;
     record.bFunctionSeparator = 1;
     record.bDecimalComma = 0;
+}
+
+// All texts empty, the default settings (as the main window starts them).
+inline void ResetTaskRecord(TaskRecord& record) {
+    record = TaskRecord{};
+    SetDefaultSettings(record);
 }

@@ -45,6 +45,10 @@ struct StatusMessage {
 extern const StatusMessage kStatusMessages[];
 extern const size_t kStatusMessageCount;
 
+// The message of kStatusComplex, which the quadratic solver also writes in
+// place of a root without a real value.
+inline constexpr const char* kComplexNumberText = "<Complex number>";
+
 // The text every code without a message of its own gets.
 inline constexpr const char* kUnexpectedErrorText = "Unexcepted error";
 
