@@ -19,6 +19,6 @@ void ResetAppState(HINSTANCE instance) {
     gApp.instance = instance;
     gApp.iTaskNumber = 1;
     gApp.cInversePrefix = ' ';
-    // CurrentTask gets its creation defaults (2 decimals, function separator
-    // on) when the main window is created; both start all zero.
+    // CurrentTask gets the default settings when the main window is created;
+    // both records start all zero.
 }

@@ -1,6 +1,7 @@
 #include "history_text.h"
 
 #include <charconv>
+#include <iterator>
 #include <limits>
 
 #include "text.h"
@@ -29,16 +30,14 @@ void PutPrefix(TextWriter& out, bool numbering, int& taskNumber) {
 }
 
 void PutDump(TextWriter& out, const TaskRecord& record) {
-    out.Put(kDumpTaskLabel);
-    out.Put(record.szTask);
-    out.Put(kDumpMathsLabel);
-    out.Put(record.szMaths);
-    out.Put(kDumpResultLabel);
-    out.Put(record.szResult);
-    out.Put(kDumpAnswerLabel);
-    out.Put(record.szAnswer);
-    out.Put(kDumpMemoryLabel);
-    out.Put(record.szMemory);
+    const char* const fields[] = {record.szTask, record.szMaths, record.szResult,
+                                  record.szAnswer, record.szMemory};
+    static_assert(std::size(fields) == std::size(kDumpLabels));
+    for (size_t i = 0; i < std::size(fields); ++i) {
+        out.Put("\r\n");
+        out.Put(kDumpLabels[i]);
+        out.Put(fields[i]);
+    }
     out.Put("\r\n");
 }
 

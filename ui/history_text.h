@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <ctime>
+#include <string>
 
 #include "engine.h"
 #include "task_record.h"
@@ -22,20 +23,19 @@ inline constexpr size_t kBannerCapacity = sizeof kBannerHead - 1 + kDateTextCapa
 // A date that does not fit its 80 characters is left out, never cut.
 void BuildBanner(const std::tm& when, char (&banner)[kBannerCapacity + 1]);
 
-// The labels of the debug dump that the command line #20 writes instead of an
-// ordinary entry, quoted exactly with their runs of spaces.
-inline constexpr char kDumpTaskLabel[] = "\r\nszTask     = ";
-inline constexpr char kDumpMathsLabel[] = "\r\nszMaths = ";
-inline constexpr char kDumpResultLabel[] = "\r\nszResult   = ";
-inline constexpr char kDumpAnswerLabel[] = "\r\nszAnswer  = ";
-inline constexpr char kDumpMemoryLabel[] = "\r\nszMemory  = ";
+// The debug dump that the command line #20 writes instead of an ordinary
+// entry: each of the engine's dump labels (kDumpLabels) on a line of its own
+// with its field.
+constexpr size_t DumpLabelsLength() {
+    size_t length = 0;
+    for (const char* label : kDumpLabels) length += 2 + std::char_traits<char>::length(label);
+    return length;
+}
 
 // Room for the longest entry, the debug dump of full records; every entry is
 // built whole, never cut.
-inline constexpr size_t kHistoryEntryCapacity = (sizeof kDumpTaskLabel - 1) + (sizeof kDumpMathsLabel - 1) +
-                                                (sizeof kDumpResultLabel - 1) + (sizeof kDumpAnswerLabel - 1) +
-                                                (sizeof kDumpMemoryLabel - 1) + 2 + kTaskCapacity + kMathsCapacity +
-                                                kResultCapacity + kAnswerCapacity + kMemoryCapacity;
+inline constexpr size_t kHistoryEntryCapacity =
+    DumpLabelsLength() + 2 + kTaskCapacity + kMathsCapacity + kResultCapacity + kAnswerCapacity + kMemoryCapacity;
 
 struct HistoryEntry {
     char text[kHistoryEntryCapacity + 1];

@@ -296,8 +296,7 @@ void MoveToolbarUnderDisplay(const AppState& app) {
 }
 
 void CreateMainControls(AppState& app, HWND window) {
-    app.CurrentTask.iDecimals = 2;
-    app.CurrentTask.bFunctionSeparator = 1;
+    SetDefaultSettings(app.CurrentTask);
     app.backgroundBrush = CreateSolidBrush(kBackground);
     const int dpi = WindowDpi(window);
     app.dpi = dpi;
