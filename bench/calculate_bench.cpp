@@ -42,34 +42,16 @@ constexpr const char* kPlainTasks[] = {
 };
 
 constexpr const char* kFunctionTasks[] = {
-    "sin(30)+ln(2)",
-    "sqrt(2)*cos(pi/3)",
-    "5!/3",
-    "exp(1)*2-1",
-    "log(1000)+sqrt(16)",
-    "tan(pi/4)*2",
-    "abs(-3.5)+int(7.9)",
-    "asin(0.5)*180/pi",
+    "sin(30)+ln(2)",      "sqrt(2)*cos(pi/3)", "5!/3", "exp(1)*2-1", "log(1000)+sqrt(16)", "tan(pi/4)*2",
+    "abs(-3.5)+int(7.9)", "asin(0.5)*180/pi",
 };
 
 constexpr const char* kFormulaTasks[] = {
-    "CuSO4*5H2O",
-    "Ca(OH)2",
-    "(NH4)2SO4",
-    "K4[Fe(CN)6]",
-    "C6H12O6",
-    "2NaCl",
-    "H2SO4",
-    "Fe2(SO4)3",
+    "CuSO4*5H2O", "Ca(OH)2", "(NH4)2SO4", "K4[Fe(CN)6]", "C6H12O6", "2NaCl", "H2SO4", "Fe2(SO4)3",
 };
 
 constexpr const char* kQuadraticTasks[] = {
-    "x^2-5x+6",
-    "2x^2+3x-5",
-    "x^2+2x+1",
-    "3x^2-12",
-    "x^2+x+1",
-    "0.5x^2-2.5x+3",
+    "x^2-5x+6", "2x^2+3x-5", "x^2+2x+1", "3x^2-12", "x^2+x+1", "0.5x^2-2.5x+3",
 };
 
 template <size_t N>

@@ -49,7 +49,8 @@ void TimeReplay(const char* label, const char* path) {
     const double cpu = window_timing::ProcessorMilliseconds() / 1000.0 - cpuBefore;
     Pump();
     std::printf("replay of %d tasks (%s): %.2f s (%.2f s CPU of this process), result %d, history %d characters\n",
-                kTasks, label, window_timing::Milliseconds(before, after) / 1000.0, cpu, result, GetWindowTextLengthA(history));
+                kTasks, label, window_timing::Milliseconds(before, after) / 1000.0, cpu, result,
+                GetWindowTextLengthA(history));
 }
 
 }  // namespace

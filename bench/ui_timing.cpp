@@ -28,7 +28,6 @@ using window_timing::Now;
 using window_timing::ProcessorMilliseconds;
 using window_timing::Pump;
 
-
 void Enter(HWND main, HWND input, const char* task) {
     SetWindowTextA(input, task);
     SendMessageA(main, WM_COMMAND, IDC_EQUALS, 0);

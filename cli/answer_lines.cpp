@@ -18,34 +18,34 @@ void PutDump(OutputBuffer& out, const TaskRecord& record, const char* separator)
 // and of the dump; the history form also shows the task.
 void PutOutcome(OutputBuffer& out, Outcome outcome, const TaskRecord& record, const char* separator, bool withTask) {
     switch (outcome) {
-        case Outcome::kNothing:
-            break;
-        case Outcome::kRoots: {
-            char first[kAnswerCapacity + 1];
-            FormatFirstRoot(record, first, kAnswerCapacity);
-            if (withTask) {
-                out.PutText(record.szTask);
-                out.PutText(separator);
-            }
-            out.PutText("x1 = ");
-            out.PutText(first);
+    case Outcome::kNothing:
+        break;
+    case Outcome::kRoots: {
+        char first[kAnswerCapacity + 1];
+        FormatFirstRoot(record, first, kAnswerCapacity);
+        if (withTask) {
+            out.PutText(record.szTask);
             out.PutText(separator);
-            out.PutText("x2 = ");
-            out.PutText(record.szAnswer);
-            break;
         }
-        case Outcome::kDump:
-            PutDump(out, record, separator);
-            break;
-        case Outcome::kAnswer:
-        case Outcome::kCommand:
-        case Outcome::kFailure:
-            if (withTask) {
-                out.PutText(record.szTask);
-                out.PutText(" = ");
-            }
-            out.PutText(record.szAnswer);
-            break;
+        out.PutText("x1 = ");
+        out.PutText(first);
+        out.PutText(separator);
+        out.PutText("x2 = ");
+        out.PutText(record.szAnswer);
+        break;
+    }
+    case Outcome::kDump:
+        PutDump(out, record, separator);
+        break;
+    case Outcome::kAnswer:
+    case Outcome::kCommand:
+    case Outcome::kFailure:
+        if (withTask) {
+            out.PutText(record.szTask);
+            out.PutText(" = ");
+        }
+        out.PutText(record.szAnswer);
+        break;
     }
 }
 

@@ -22,8 +22,7 @@ std::string HistoryPath(const char* stateHome, const char* home);
 class HistoryFile {
 public:
     // `path` empty keeps no history. At most `bound` lines are kept.
-    explicit HistoryFile(std::string path, size_t bound = kHistoryLines)
-        : path_(std::move(path)), bound_(bound) {}
+    explicit HistoryFile(std::string path, size_t bound = kHistoryLines) : path_(std::move(path)), bound_(bound) {}
 
     // Reads the last `bound` lines of the file into `lines` (a missing file is
     // an empty history) and makes sure its folder exists, parents included,

@@ -32,14 +32,14 @@ int main(int argc, char** argv) {
         return 2;
     }
     switch (options.mode) {
-        case Mode::kHelp:
-            std::fputs(kUsage, stdout);
-            return 0;
-        case Mode::kVersion:
-            std::printf("zentrabel-cli %s\n", ZBL_VERSION_NUMBER);
-            return 0;
-        default:
-            break;
+    case Mode::kHelp:
+        std::fputs(kUsage, stdout);
+        return 0;
+    case Mode::kVersion:
+        std::printf("zentrabel-cli %s\n", ZBL_VERSION_NUMBER);
+        return 0;
+    default:
+        break;
     }
     SeedRandom(options.seeded ? options.seed : static_cast<unsigned>(std::time(nullptr)));
 #ifndef _WIN32
@@ -60,18 +60,18 @@ int main(int argc, char** argv) {
     settings.Load(settingsPath, record);
 
     switch (options.mode) {
-        case Mode::kArguments:
-            return RunArguments(record, options.tasks);
-        case Mode::kBatch:
-            return RunStream(record, false);
-        case Mode::kTrace:
-            return RunStream(record, true);
-        case Mode::kComposition:
-            return RunComposition(options.tasks, options.json);
-        default: {
-            const int status = RunInteractive(record, terminal);
-            if (terminal) settings.SaveIfChanged(record);
-            return status;
-        }
+    case Mode::kArguments:
+        return RunArguments(record, options.tasks);
+    case Mode::kBatch:
+        return RunStream(record, false);
+    case Mode::kTrace:
+        return RunStream(record, true);
+    case Mode::kComposition:
+        return RunComposition(options.tasks, options.json);
+    default: {
+        const int status = RunInteractive(record, terminal);
+        if (terminal) settings.SaveIfChanged(record);
+        return status;
+    }
     }
 }

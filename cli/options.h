@@ -16,11 +16,11 @@ enum class Mode {
 
 struct Options {
     Mode mode = Mode::kInteractive;
-    bool json = false;          // with kComposition
+    bool json = false;  // with kComposition
     bool seeded = false;
     unsigned seed = 0;
-    bool noConfig = false;      // start from the defaults everywhere
-    std::string configFile;     // start from this settings file
+    bool noConfig = false;   // start from the defaults everywhere
+    std::string configFile;  // start from this settings file
     std::vector<const char*> tasks;
 };
 

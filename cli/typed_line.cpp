@@ -43,7 +43,8 @@ char32_t MisleadingCharacter(const char* bytes, size_t length) {
         size_t size = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
         if (size > length - i) size = length - i;
         char32_t codePoint = size == 1 ? lead : lead & (0x7F >> size);
-        for (size_t k = 1; k < size; ++k) codePoint = (codePoint << 6) | (static_cast<unsigned char>(bytes[i + k]) & 0x3F);
+        for (size_t k = 1; k < size; ++k)
+            codePoint = (codePoint << 6) | (static_cast<unsigned char>(bytes[i + k]) & 0x3F);
         i += size;
         if (codePoint < 0x80) continue;
         const int byte = Windows1252FromCodePoint(codePoint);
@@ -82,31 +83,31 @@ void ReadTypedLine(const char* bytes, size_t length, size_t fullLength, TypedLin
     const Utf8Conversion conversion = Utf8ToWindows1252(bytes, length, line.text, kInputLineCapacity);
     size_t converted = 0;
     switch (conversion.outcome) {
-        case Utf8Outcome::kConverted:
-            if (char32_t misleading = MisleadingCharacter(bytes, length)) {
-                line.kind = TypedLine::Kind::kNoForm;
-                FormatNoFormMessage(misleading, line.message, sizeof line.message);
-                return;
-            }
-            converted = conversion.length;
-            line.fromUtf8 = true;
-            break;
-        case Utf8Outcome::kNoForm:
+    case Utf8Outcome::kConverted:
+        if (char32_t misleading = MisleadingCharacter(bytes, length)) {
             line.kind = TypedLine::Kind::kNoForm;
-            FormatNoFormMessage(conversion.codePoint, line.message, sizeof line.message);
+            FormatNoFormMessage(misleading, line.message, sizeof line.message);
             return;
-        case Utf8Outcome::kTooLong:
+        }
+        converted = conversion.length;
+        line.fromUtf8 = true;
+        break;
+    case Utf8Outcome::kNoForm:
+        line.kind = TypedLine::Kind::kNoForm;
+        FormatNoFormMessage(conversion.codePoint, line.message, sizeof line.message);
+        return;
+    case Utf8Outcome::kTooLong:
+        line.kind = TypedLine::Kind::kTooLong;
+        return;
+    case Utf8Outcome::kNotUtf8:
+        // Taken byte for byte, as before the console read UTF-8.
+        if (length > kInputLineCapacity) {
             line.kind = TypedLine::Kind::kTooLong;
             return;
-        case Utf8Outcome::kNotUtf8:
-            // Taken byte for byte, as before the console read UTF-8.
-            if (length > kInputLineCapacity) {
-                line.kind = TypedLine::Kind::kTooLong;
-                return;
-            }
-            std::memcpy(line.text, bytes, length);
-            converted = length;
-            break;
+        }
+        std::memcpy(line.text, bytes, length);
+        converted = length;
+        break;
     }
     line.text[converted] = 0;
     line.length = TextLength(line.text, converted);  // a NUL ends the task

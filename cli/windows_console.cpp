@@ -34,8 +34,8 @@ bool ReadConsoleText(int fd, char* buffer, size_t capacity, size_t& got) {
     // Ctrl+Z at the start of a line is the end of the input, as the C
     // library's text mode has it.
     if (read > 0 && wide[0] == 0x1A) return true;
-    const int bytes = WideCharToMultiByte(CP_UTF8, 0, wide, static_cast<int>(read), buffer,
-                                          static_cast<int>(capacity), nullptr, nullptr);
+    const int bytes = WideCharToMultiByte(CP_UTF8, 0, wide, static_cast<int>(read), buffer, static_cast<int>(capacity),
+                                          nullptr, nullptr);
     got = bytes > 0 ? static_cast<size_t>(bytes) : 0;
     return true;
 }

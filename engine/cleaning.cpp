@@ -29,28 +29,28 @@ int KindAfterLetter(char c, int kind) {
 char StandIn(char c) {
     if (static_cast<unsigned char>(c) < 0x80) return c;
     switch (static_cast<unsigned char>(c)) {
-        case 0xB7:  // middle dot
-        case 0x95:  // bullet
-            return '*';
-        case 0x96:  // en dash
-        case 0x97:  // em dash
-            return '-';
-        default:
-            return c;
+    case 0xB7:  // middle dot
+    case 0x95:  // bullet
+        return '*';
+    case 0x96:  // en dash
+    case 0x97:  // em dash
+        return '-';
+    default:
+        return c;
     }
 }
 
 // The digit of a superscript one, two or three, or 0.
 char SuperscriptDigit(unsigned char code) {
     switch (code) {
-        case 0xB9:
-            return '1';
-        case 0xB2:
-            return '2';
-        case 0xB3:
-            return '3';
-        default:
-            return 0;
+    case 0xB9:
+        return '1';
+    case 0xB2:
+        return '2';
+    case 0xB3:
+        return '3';
+    default:
+        return 0;
     }
 }
 
@@ -109,65 +109,65 @@ int Sanitize(char* text, size_t capacity, uint16_t* sourceOf) {
             }
         } else {
             switch (c) {
-                case '#':
-                    put('#');
-                    kind = kKindCommand;
+            case '#':
+                put('#');
+                kind = kKindCommand;
+                break;
+            case '*':
+                if (!nextIs('*')) {
+                    put('*');
                     break;
-                case '*':
-                    if (!nextIs('*')) {
-                        put('*');
-                        break;
-                    }
-                    ++i;  // "**" is a power
-                    [[fallthrough]];
-                case '^':
+                }
+                ++i;  // "**" is a power
+                [[fallthrough]];
+            case '^':
+                put('^');
+                if (previous == 'x' || previous == 'X') kind = kKindQuadratic;
+                break;
+            case '+':
+                put('+');
+                if (nextIs('+')) ++i;
+                break;
+            case ',':
+            case '.':
+                if (!IsDigit(previous)) put('0');
+                put('.');
+                break;
+            case '-':
+                // "--" becomes "-1*-": the second minus is handled in its own turn.
+                put('-');
+                if (nextIs('-')) {
+                    put('1');
+                    put('*');
+                }
+                break;
+            case '!':
+            case '(':
+            case ')':
+            case '/':
+            case '[':
+            case ']':
+            case '{':
+            case '}':
+                put(c);
+                break;
+            case '_':
+                // A root sign without a left operand is the square root.
+                if (previous == 0 || IsOneOf(previous, "^_/*+-")) put('2');
+                put('_');
+                break;
+            default:
+                if (code == 215) put('*');  // multiplication sign of the Western code page
+                if (code == 247) put('/');  // division sign
+                if (char digit = SuperscriptDigit(code)) {
+                    // 10\xb2 is 10^2, and x\xb2 makes an equation like x^2.
                     put('^');
                     if (previous == 'x' || previous == 'X') kind = kKindQuadratic;
-                    break;
-                case '+':
-                    put('+');
-                    if (nextIs('+')) ++i;
-                    break;
-                case ',':
-                case '.':
-                    if (!IsDigit(previous)) put('0');
-                    put('.');
-                    break;
-                case '-':
-                    // "--" becomes "-1*-": the second minus is handled in its own turn.
-                    put('-');
-                    if (nextIs('-')) {
-                        put('1');
-                        put('*');
-                    }
-                    break;
-                case '!':
-                case '(':
-                case ')':
-                case '/':
-                case '[':
-                case ']':
-                case '{':
-                case '}':
-                    put(c);
-                    break;
-                case '_':
-                    // A root sign without a left operand is the square root.
-                    if (previous == 0 || IsOneOf(previous, "^_/*+-")) put('2');
-                    put('_');
-                    break;
-                default:
-                    if (code == 215) put('*');  // multiplication sign of the Western code page
-                    if (code == 247) put('/');  // division sign
-                    if (char digit = SuperscriptDigit(code)) {
-                        // 10\xb2 is 10^2, and x\xb2 makes an equation like x^2.
-                        put('^');
-                        if (previous == 'x' || previous == 'X') kind = kKindQuadratic;
-                        put(digit);
-                    }
-                    // Anything else (blanks, control characters, other
-                    // punctuation, the upper half of the code page) is dropped.
-                    break;
+                    put(digit);
+                }
+                // Anything else (blanks, control characters, other
+                // punctuation, the upper half of the code page) is dropped.
+                break;
             }
         }
         if (n > kSanitizeLimit) return kStatusTooLong;

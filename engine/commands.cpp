@@ -98,20 +98,11 @@ struct CommandRow {
 // The first row that matches wins, so the rows of one letter run from the
 // most specific to a catch-all: any line of a known letter is a command.
 constexpr CommandRow kCommands[] = {
-    {'a', 0, 0, SetAutomatic},
-    {'c', 0, 0, SetDecimalComma},
-    {'d', 'i', 'g', SetDigitGrouping},
-    {'d', 'e', 'c', SetDecimals},
-    {'d', 'e', 'g', SetDegrees},
-    {'d', 'o', 0, SetDecimalPoint},
-    {'d', 0, 0, DoNothing},
-    {'f', 'i', 0, SetFixed},
-    {'f', 'u', 0, SetFunctionSeparator},
-    {'f', 0, 0, DoNothing},
-    {'g', 0, 0, SetGrads},
-    {'m', 0, 0, WorkMemory},
-    {'r', 0, 0, SetRadians},
-    {'s', 0, 0, SetScientific},
+    {'a', 0, 0, SetAutomatic},    {'c', 0, 0, SetDecimalComma}, {'d', 'i', 'g', SetDigitGrouping},
+    {'d', 'e', 'c', SetDecimals}, {'d', 'e', 'g', SetDegrees},  {'d', 'o', 0, SetDecimalPoint},
+    {'d', 0, 0, DoNothing},       {'f', 'i', 0, SetFixed},      {'f', 'u', 0, SetFunctionSeparator},
+    {'f', 0, 0, DoNothing},       {'g', 0, 0, SetGrads},        {'m', 0, 0, WorkMemory},
+    {'r', 0, 0, SetRadians},      {'s', 0, 0, SetScientific},
 };
 
 constexpr bool EveryLetterEndsInCatchAll() {
@@ -140,8 +131,7 @@ int RefuseCommand(TaskRecord& r) {
 
 }  // namespace
 
-int CombineMemory(char* memory, const char* result, bool subtract, int angleUnit,
-                  FlatEvaluator evaluate) {
+int CombineMemory(char* memory, const char* result, bool subtract, int angleUnit, FlatEvaluator evaluate) {
     // Cleaning can only shrink a shown number or add one "0" before a bare
     // point, so these always hold a cleaned field; the joined text holds both
     // and the operators between them.

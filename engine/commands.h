@@ -28,5 +28,4 @@ using FlatEvaluator = int (*)(char* text, size_t capacity, int angleUnit);
 // memory unchanged and returns: 1011 when the result, or a non-empty memory,
 // is not wholly a number text; the evaluator's code when the sum fails; 1001
 // when the new memory text would not fit 128 characters.
-int CombineMemory(char* memory, const char* result, bool subtract, int angleUnit,
-                  FlatEvaluator evaluate);
+int CombineMemory(char* memory, const char* result, bool subtract, int angleUnit, FlatEvaluator evaluate);

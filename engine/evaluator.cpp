@@ -66,11 +66,16 @@ int EvaluateOperand(const char* begin, const char* end, int angleUnit, double& v
 
 double Apply(char op, double a, double b) {
     switch (op) {
-        case '^': return std::pow(a, b);
-        case '_': return std::pow(b, 1.0 / a);  // the a-th root of b
-        case '/': return a / b;
-        case '*': return a * b;
-        default: return a + b;
+    case '^':
+        return std::pow(a, b);
+    case '_':
+        return std::pow(b, 1.0 / a);  // the a-th root of b
+    case '/':
+        return a / b;
+    case '*':
+        return a * b;
+    default:
+        return a + b;
     }
 }
 
@@ -144,9 +149,7 @@ bool Splice(char* text, size_t& length, size_t from, size_t to, const char* inse
 }
 
 // An operand of an operator is missing when it is empty or a lone sign.
-bool MissingOperand(const char* begin, const char* end) {
-    return begin == end || (end - begin == 1 && *begin == '-');
-}
+bool MissingOperand(const char* begin, const char* end) { return begin == end || (end - begin == 1 && *begin == '-'); }
 
 // The values of results pasted into a working text, so that reading them
 // back as operands costs nothing. An entry holds exactly what atof would
@@ -346,7 +349,8 @@ struct NumberCharacters {
     bool is[256] = {};
     constexpr NumberCharacters() {
         for (char c = '0'; c <= '9'; ++c) is[static_cast<unsigned char>(c)] = true;
-        is[static_cast<unsigned char>('.')] = is[static_cast<unsigned char>('e')] = is[static_cast<unsigned char>('-')] = true;
+        is[static_cast<unsigned char>('.')] = is[static_cast<unsigned char>('e')] =
+            is[static_cast<unsigned char>('-')] = true;
     }
 };
 constexpr NumberCharacters kNumberCharacters;

@@ -25,16 +25,16 @@ static_assert(kCodePi == 61 && kCodeAns == 62 && kCodeMem == 63);
 // brackets are among them.
 bool IsSeparator(char c) {
     switch (c) {
-        case '^':
-        case '_':
-        case '*':
-        case ':':
-        case '+':
-        case '/':
-        case ';':
-            return true;
-        default:
-            return false;
+    case '^':
+    case '_':
+    case '*':
+    case ':':
+    case '+':
+    case '/':
+    case ';':
+        return true;
+    default:
+        return false;
     }
 }
 

@@ -277,7 +277,8 @@ bool RoundDigits(const DecimalDigits& in, int precision, DecimalDigits& out) {
     }
     while (out.count > 1 && out.digits[out.count - 1] == '0') --out.count;
     out.significand = 0;
-    for (int i = 0; i < out.count; ++i) out.significand = out.significand * 10 + static_cast<uint64_t>(out.digits[i] - '0');
+    for (int i = 0; i < out.count; ++i)
+        out.significand = out.significand * 10 + static_cast<uint64_t>(out.digits[i] - '0');
     return true;
 }
 

@@ -13,8 +13,7 @@ namespace {
 
 // Copies [begin, end) into a coefficient text, less one leading "+" and one
 // trailing "*" when asked.
-bool TakeCoefficient(const char* begin, const char* end, bool dropPlus, bool dropStar,
-                     char* out) {
+bool TakeCoefficient(const char* begin, const char* end, bool dropPlus, bool dropStar, char* out) {
     if (dropPlus && begin < end && *begin == '+') ++begin;
     if (dropStar && begin < end && end[-1] == '*') --end;
     size_t length = static_cast<size_t>(end - begin);

@@ -9,30 +9,12 @@
 #include "text.h"
 
 constexpr LowerCaseRule kLowerCaseRules[] = {
-    {'a', "BCGLNPRT", ""},
-    {'b', "DNPRSTY", ""},
-    {'c', "AST", "fos"},
-    {'d', "CGMNP", ""},
-    {'e', "BCFGHNRSTX", ""},
-    {'f', "CHR", ""},
-    {'g', "AHMS", ""},
-    {'h', "BRT", "fos"},
-    {'i', "BLNST", ""},
-    {'k', "B", ""},
-    {'l', "ACT", ""},
-    {'m', "ACFPST", ""},
-    {'n', "IMRSZ", "o"},
-    {'o', "CHMNP", ""},
-    {'p', "N", "o"},
-    {'r', "ABCEFIKLPSZ", ""},
-    {'s', "ACEHO", "c"},
-    {'t', "AMP", ""},
-    {'u', "ACELPR", ""},
-    {'v', "", ""},
-    {'w', "", ""},
-    {'x', "", ""},
-    {'y', "D", ""},
-    {'z', "", ""},
+    {'a', "BCGLNPRT", ""},   {'b', "DNPRSTY", ""}, {'c', "AST", "fos"}, {'d', "CGMNP", ""},
+    {'e', "BCFGHNRSTX", ""}, {'f', "CHR", ""},     {'g', "AHMS", ""},   {'h', "BRT", "fos"},
+    {'i', "BLNST", ""},      {'k', "B", ""},       {'l', "ACT", ""},    {'m', "ACFPST", ""},
+    {'n', "IMRSZ", "o"},     {'o', "CHMNP", ""},   {'p', "N", "o"},     {'r', "ABCEFIKLPSZ", ""},
+    {'s', "ACEHO", "c"},     {'t', "AMP", ""},     {'u', "ACELPR", ""}, {'v', "", ""},
+    {'w', "", ""},           {'x', "", ""},        {'y', "D", ""},      {'z', "", ""},
 };
 constexpr size_t kLowerCaseRuleCount = std::size(kLowerCaseRules);
 

@@ -49,8 +49,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     SetDefaultSettings(*plain);
     plain->iAngleUnit = record->iAngleUnit;
 
-    const bool displayDefaults = record->iNumberMode == plain->iNumberMode &&
-                                 record->iDecimals == plain->iDecimals &&
+    const bool displayDefaults = record->iNumberMode == plain->iNumberMode && record->iDecimals == plain->iDecimals &&
                                  record->bDigitGrouping == plain->bDigitGrouping &&
                                  record->bFunctionSeparator == plain->bFunctionSeparator &&
                                  record->bDecimalComma == plain->bDecimalComma;
@@ -60,7 +59,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const int plainResult = fuzz::CalculateChecked(*plain);
     if (plainResult != result || std::strcmp(plain->szResult, record->szResult) != 0 ||
         std::strcmp(plain->szMemory, record->szMemory) != 0)
-        fuzz::Violation("the display settings changed the raw result", *record, *plain, plainResult,
-                        "record as given", "record with display defaults");
+        fuzz::Violation("the display settings changed the raw result", *record, *plain, plainResult, "record as given",
+                        "record with display defaults");
     return 0;
 }

@@ -36,7 +36,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     SeedRandom(7);
     const int slowWhole = EvaluateExpressionOnText(input, slowResult, kResultCapacity, 0);
     if (fastWhole != slowWhole || std::strcmp(fastResult, slowResult) != 0)
-        fuzz::Broken("expression: operands and text disagree: " + std::to_string(fastWhole) + " " + fastResult +
-                     " / " + std::to_string(slowWhole) + " " + slowResult);
+        fuzz::Broken("expression: operands and text disagree: " + std::to_string(fastWhole) + " " + fastResult + " / " +
+                     std::to_string(slowWhole) + " " + slowResult);
     return 0;
 }

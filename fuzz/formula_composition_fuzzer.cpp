@@ -36,8 +36,8 @@ void CheckComposition(const char* formula) {
         if (error.status != status || !error.message[0]) fuzz::Broken("a refusal without its status or message");
         if (status == kStatusUnknownSymbol &&
             (error.at >= std::strlen(formula) || ToUpper(formula[error.at]) != error.symbol[0]))
-            fuzz::Broken("an unknown symbol said to stand where it does not: " + std::string(error.symbol) +
-                         " at " + std::to_string(error.at));
+            fuzz::Broken("an unknown symbol said to stand where it does not: " + std::string(error.symbol) + " at " +
+                         std::to_string(error.at));
         return;
     }
 
@@ -46,7 +46,8 @@ void CheckComposition(const char* formula) {
     CopyText(record.szTask, formula);
     if (CalculateTask(record) != kKindFormula) fuzz::Broken("a composition of a text the calculator refuses");
     const double answer = ReadNumber(record.szResult);
-    if (composition->mass != answer) fuzz::Broken("the total is not the calculator's answer " + std::string(record.szResult));
+    if (composition->mass != answer)
+        fuzz::Broken("the total is not the calculator's answer " + std::string(record.szResult));
 
     double parts = 0;
     double percents = 0;

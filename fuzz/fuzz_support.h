@@ -23,8 +23,7 @@ namespace fuzz {
 // Walks the input line by line; the last line needs no LF.
 class Lines {
 public:
-    Lines(const uint8_t* data, size_t size)
-        : p_(reinterpret_cast<const char*>(data)), end_(p_ + size) {}
+    Lines(const uint8_t* data, size_t size) : p_(reinterpret_cast<const char*>(data)), end_(p_ + size) {}
 
     // The next line, without its LF; false once the input is used up.
     bool Next(const char*& line, size_t& length) {
@@ -75,9 +74,8 @@ inline void FillField(char (&field)[N], const char* bytes, size_t length) {
 // byte its own value as a signed 8-bit number.
 inline int32_t SettingFromByte(uint8_t byte, int32_t fallback) {
     static constexpr int32_t kEdgeValues[26] = {
-        -1,      -2,        -6,      -100,    INT32_MIN, INT32_MIN + 1, INT32_MAX, INT32_MAX - 1, 3,
-        10,      15,        16,      17,      20,        50,            87,        88,            89,
-        100,     126,       127,     128,     310,       1000,          65536,     1 << 30,
+        -1, -2, -6, -100, INT32_MIN, INT32_MIN + 1, INT32_MAX, INT32_MAX - 1, 3,   10,  15,   16,    17,
+        20, 50, 87, 88,   89,        100,           126,       127,           128, 310, 1000, 65536, 1 << 30,
     };
     if (byte >= '0' && byte <= '9') return byte - '0';
     if (byte == '-') return fallback;
@@ -138,10 +136,8 @@ inline void PrintRecord(const char* title, const TaskRecord& r) {
     field("szResult", r.szResult, kResultCapacity);
     field("szAnswer", r.szAnswer, kAnswerCapacity);
     field("szMemory", r.szMemory, kMemoryCapacity);
-    std::fprintf(stderr,
-                 "  settings   angle %d, mode %d, decimals %d, grouping %d, separator %d, comma %d\n",
-                 r.iAngleUnit, r.iNumberMode, r.iDecimals, r.bDigitGrouping, r.bFunctionSeparator,
-                 r.bDecimalComma);
+    std::fprintf(stderr, "  settings   angle %d, mode %d, decimals %d, grouping %d, separator %d, comma %d\n",
+                 r.iAngleUnit, r.iNumberMode, r.iDecimals, r.bDigitGrouping, r.bFunctionSeparator, r.bDecimalComma);
 }
 
 // Reports a broken invariant that concerns no record and stops the fuzzer.
@@ -153,9 +149,8 @@ inline void PrintRecord(const char* title, const TaskRecord& r) {
 
 // Reports a broken invariant with both records and stops the fuzzer, which
 // then saves the input as a crash.
-[[noreturn]] inline void Violation(const std::string& what, const TaskRecord& before,
-                                   const TaskRecord& after, int result,
-                                   const char* firstTitle = "record before",
+[[noreturn]] inline void Violation(const std::string& what, const TaskRecord& before, const TaskRecord& after,
+                                   int result, const char* firstTitle = "record before",
                                    const char* secondTitle = "record after") {
     std::fprintf(stderr, "\n==== invariant broken: %s (result %d)\n", what.c_str(), result);
     PrintRecord(firstTitle, before);

@@ -21,11 +21,20 @@ namespace {
 
 void SetViewFlag(int number, ViewFlags& view) {
     switch (number) {
-    case kViewDisplayOnly: view.bDisplayOnly = 1; break;
-    case kViewAlwaysOnTop: view.bAlwaysOnTop = 1; break;
-    case kViewHistory: view.bHistoryVisible = 1; break;
-    case kViewTaskNumbering: view.bTaskNumbering = 1; break;
-    default: break;
+    case kViewDisplayOnly:
+        view.bDisplayOnly = 1;
+        break;
+    case kViewAlwaysOnTop:
+        view.bAlwaysOnTop = 1;
+        break;
+    case kViewHistory:
+        view.bHistoryVisible = 1;
+        break;
+    case kViewTaskNumbering:
+        view.bTaskNumbering = 1;
+        break;
+    default:
+        break;
     }
 }
 

@@ -16,8 +16,7 @@ bool ReadSettingsCommands(const char* path, SettingsCommandSink sink, void* cont
     return true;
 }
 
-bool SaveFileReplacing(const char* path, const char* tempPath, const char* bytes, size_t size,
-                       ReplaceFileFn replace) {
+bool SaveFileReplacing(const char* path, const char* tempPath, const char* bytes, size_t size, ReplaceFileFn replace) {
     std::FILE* file = std::fopen(tempPath, "wb");
     if (!file) return false;
     bool written = std::fwrite(bytes, 1, size, file) == size;

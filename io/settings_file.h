@@ -28,8 +28,7 @@ using ReplaceFileFn = bool (*)(const char* from, const char* to);
 // every write, the flush and the close, then calls `replace(tempPath, path)`.
 // True only when all of it succeeded. On any failure the temporary file is
 // removed and `path` is left untouched by this function.
-bool SaveFileReplacing(const char* path, const char* tempPath, const char* bytes, size_t size,
-                       ReplaceFileFn replace);
+bool SaveFileReplacing(const char* path, const char* tempPath, const char* bytes, size_t size, ReplaceFileFn replace);
 
 // WriteSettingsText for `settings` and `view`, saved with SaveFileReplacing.
 bool SaveSettingsFile(const char* path, const char* tempPath, const TaskRecord& settings, const ViewFlags& view,

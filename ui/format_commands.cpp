@@ -28,7 +28,8 @@ LRESULT DoSettingCommand(const Command& command) {
     if (refresh & kMarkDecimalSeparator) {
         HMENU menu = GetMenu(command.window);
         for (int id : {IDM_DECIMAL_DOT, IDM_DECIMAL_COMMA}) {
-            CheckMenuItem(menu, id, MF_BYCOMMAND | (FormatItemChecked(app.CurrentTask, id) ? MF_CHECKED : MF_UNCHECKED));
+            CheckMenuItem(menu, id,
+                          MF_BYCOMMAND | (FormatItemChecked(app.CurrentTask, id) ? MF_CHECKED : MF_UNCHECKED));
         }
     }
     ShowPair(app, command.window, app.PreviousTask, IDC_PREVIOUS_TASK, IDC_PREVIOUS_ANSWER, refresh);

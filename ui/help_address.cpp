@@ -11,8 +11,7 @@ namespace {
 bool HasScheme(const char* address) {
     if (!IsLetter(address[0])) return false;
     size_t n = 1;
-    while (IsLetter(address[n]) || IsDigit(address[n]) || address[n] == '+' || address[n] == '-' ||
-           address[n] == '.') {
+    while (IsLetter(address[n]) || IsDigit(address[n]) || address[n] == '+' || address[n] == '-' || address[n] == '.') {
         ++n;
     }
     return address[n] == ':' && n >= 2;

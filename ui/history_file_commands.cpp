@@ -206,8 +206,8 @@ int SaveHistory(HWND owner, HWND history) {
 }
 
 int ReplayHistoryFile(const char* path, HWND owner, HWND inputLine, HWND history) {
-    HANDLE file = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL,
-                              nullptr);
+    HANDLE file =
+        CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) return 1;
     size_t size = 0;
     std::unique_ptr<char[]> bytes = ReadWholeFile(file, size);

@@ -30,8 +30,7 @@ void PutPrefix(TextWriter& out, bool numbering, int& taskNumber) {
 }
 
 void PutDump(TextWriter& out, const TaskRecord& record) {
-    const char* const fields[] = {record.szTask, record.szMaths, record.szResult,
-                                  record.szAnswer, record.szMemory};
+    const char* const fields[] = {record.szTask, record.szMaths, record.szResult, record.szAnswer, record.szMemory};
     static_assert(std::size(fields) == std::size(kDumpLabels));
     for (size_t i = 0; i < std::size(fields); ++i) {
         out.Put("\r\n");

@@ -63,8 +63,8 @@ bool OnKey(AppState& app, UINT message, WPARAM key, LPARAM flags) {
         SendMessageA(list, message, key, flags);
         return true;
     }
-    const bool openKey = (message == WM_KEYDOWN && key == VK_F4) ||
-                         (message == WM_SYSKEYDOWN && (flags & kAltHeld) && key == VK_DOWN);
+    const bool openKey =
+        (message == WM_KEYDOWN && key == VK_F4) || (message == WM_SYSKEYDOWN && (flags & kAltHeld) && key == VK_DOWN);
     if (openKey) {
         SendMessageA(list, CB_SHOWDROPDOWN, TRUE, 0);
         return true;
@@ -108,6 +108,4 @@ void WatchInputKeys(AppState& app, HWND inputLine) {
     if (inputLine) SetWindowSubclass(inputLine, InputKeysProc, kInputKeysId, reinterpret_cast<DWORD_PTR>(&app));
 }
 
-bool PastTasksOpen(HWND pastTasks) {
-    return pastTasks && SendMessageA(pastTasks, CB_GETDROPPEDSTATE, 0, 0) != 0;
-}
+bool PastTasksOpen(HWND pastTasks) { return pastTasks && SendMessageA(pastTasks, CB_GETDROPPEDSTATE, 0, 0) != 0; }

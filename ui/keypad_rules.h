@@ -8,14 +8,14 @@
 #include "layout_rules.h"
 
 enum class KeyAction {
-    kNone,              // the two hidden cells under the "=" key
-    kToggleInverse,     // "a..."
-    kInsertName,        // digits, operators, brackets, function names, "pi"
-    kEnclose,           // "(...)"
-    kReciprocal,        // "1/..."
-    kClearOrMemoryClear,  // "C", or "MC" in inverse mode
-    kMemoryStore,       // "MS"
-    kMemoryRecall,      // "MR"
+    kNone,                 // the two hidden cells under the "=" key
+    kToggleInverse,        // "a..."
+    kInsertName,           // digits, operators, brackets, function names, "pi"
+    kEnclose,              // "(...)"
+    kReciprocal,           // "1/..."
+    kClearOrMemoryClear,   // "C", or "MC" in inverse mode
+    kMemoryStore,          // "MS"
+    kMemoryRecall,         // "MR"
     kMemoryAddOrSubtract,  // "M+", or "M-" in inverse mode
 };
 
@@ -32,41 +32,41 @@ inline constexpr int kKeypadColumns = 6;
 // change; the captions shown on the keys do (inverse mode).
 inline constexpr KeypadKey kKeypadKeys[kKeypadCells] = {
     /* row 0 */ {"a...", kNoFont, KeyAction::kToggleInverse},
-                {"sin", kKeyFont13, KeyAction::kInsertName},
-                {"cos", kKeyFont13, KeyAction::kInsertName},
-                {"tan", kKeyFont13, KeyAction::kInsertName},
-                {"cot", kKeyFont13, KeyAction::kInsertName},
-                {"pi", kKeyFont13, KeyAction::kInsertName},
+    {"sin", kKeyFont13, KeyAction::kInsertName},
+    {"cos", kKeyFont13, KeyAction::kInsertName},
+    {"tan", kKeyFont13, KeyAction::kInsertName},
+    {"cot", kKeyFont13, KeyAction::kInsertName},
+    {"pi", kKeyFont13, KeyAction::kInsertName},
     /* row 1 */ {"ln", kKeyFont13, KeyAction::kInsertName},
-                {"log", kKeyFont13, KeyAction::kInsertName},
-                {"(", kKeyFont13, KeyAction::kInsertName},
-                {")", kKeyFont13, KeyAction::kInsertName},
-                {"(...)", kKeyFont13, KeyAction::kEnclose},
-                {"1/...", kKeyFont13, KeyAction::kReciprocal},
+    {"log", kKeyFont13, KeyAction::kInsertName},
+    {"(", kKeyFont13, KeyAction::kInsertName},
+    {")", kKeyFont13, KeyAction::kInsertName},
+    {"(...)", kKeyFont13, KeyAction::kEnclose},
+    {"1/...", kKeyFont13, KeyAction::kReciprocal},
     /* row 2 */ {"C", kKeyFont12, KeyAction::kClearOrMemoryClear},
-                {"7", kNoFont, KeyAction::kInsertName},
-                {"8", kNoFont, KeyAction::kInsertName},
-                {"9", kNoFont, KeyAction::kInsertName},
-                {"^", kNoFont, KeyAction::kInsertName},
-                {"_", kNoFont, KeyAction::kInsertName},
+    {"7", kNoFont, KeyAction::kInsertName},
+    {"8", kNoFont, KeyAction::kInsertName},
+    {"9", kNoFont, KeyAction::kInsertName},
+    {"^", kNoFont, KeyAction::kInsertName},
+    {"_", kNoFont, KeyAction::kInsertName},
     /* row 3 */ {"MS", kKeyFont12, KeyAction::kMemoryStore},
-                {"4", kNoFont, KeyAction::kInsertName},
-                {"5", kNoFont, KeyAction::kInsertName},
-                {"6", kNoFont, KeyAction::kInsertName},
-                {"*", kNoFont, KeyAction::kInsertName},
-                {"/", kNoFont, KeyAction::kInsertName},
+    {"4", kNoFont, KeyAction::kInsertName},
+    {"5", kNoFont, KeyAction::kInsertName},
+    {"6", kNoFont, KeyAction::kInsertName},
+    {"*", kNoFont, KeyAction::kInsertName},
+    {"/", kNoFont, KeyAction::kInsertName},
     /* row 4 */ {"MR", kKeyFont12, KeyAction::kMemoryRecall},
-                {"1", kNoFont, KeyAction::kInsertName},
-                {"2", kNoFont, KeyAction::kInsertName},
-                {"3", kNoFont, KeyAction::kInsertName},
-                {"+", kNoFont, KeyAction::kInsertName},
-                {"-", kKeyFont20, KeyAction::kInsertName},
+    {"1", kNoFont, KeyAction::kInsertName},
+    {"2", kNoFont, KeyAction::kInsertName},
+    {"3", kNoFont, KeyAction::kInsertName},
+    {"+", kNoFont, KeyAction::kInsertName},
+    {"-", kKeyFont20, KeyAction::kInsertName},
     /* row 5 */ {"M+", kKeyFont12, KeyAction::kMemoryAddOrSubtract},
-                {"0", kNoFont, KeyAction::kInsertName},
-                {".", kNoFont, KeyAction::kInsertName},
-                {"E", kNoFont, KeyAction::kInsertName},
-                {"=", kNoFont, KeyAction::kNone},
-                {"", kNoFont, KeyAction::kNone},
+    {"0", kNoFont, KeyAction::kInsertName},
+    {".", kNoFont, KeyAction::kInsertName},
+    {"E", kNoFont, KeyAction::kInsertName},
+    {"=", kNoFont, KeyAction::kNone},
+    {"", kNoFont, KeyAction::kNone},
 };
 
 // Where cell k lies at 96 DPI. The two rows of function keys are lower than

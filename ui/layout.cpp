@@ -36,9 +36,9 @@ struct KeyTip {
 };
 
 constexpr KeyTip kKeyTips[] = {
-    {IDC_KEY_POWER, "Power (x^y)"},        {IDC_KEY_ROOT, "Root (y_x)"},
-    {IDC_KEY_INVERSE, "Inverse function"}, {IDC_KEY_ENCLOSE, "Enclose expression"},
-    {IDC_KEY_RECIPROCAL, "Reciprocal"},    {IDC_KEY_MEMORY_STORE, "Memory store"},
+    {IDC_KEY_POWER, "Power (x^y)"},           {IDC_KEY_ROOT, "Root (y_x)"},
+    {IDC_KEY_INVERSE, "Inverse function"},    {IDC_KEY_ENCLOSE, "Enclose expression"},
+    {IDC_KEY_RECIPROCAL, "Reciprocal"},       {IDC_KEY_MEMORY_STORE, "Memory store"},
     {IDC_KEY_MEMORY_RECALL, "Memory recall"}, {IDC_KEY_EXPONENT, "Exponent"},
 };
 
@@ -238,7 +238,7 @@ void ShowBesideMainWindow(HWND window, HWND mainWindow, int gap, int dpi) {
     SIZE size = MainWindowSize(dpi, false);
     int scaledGap = ScalePixels(gap, dpi);
     int left = GetSystemMetrics(SM_CXSCREEN) - main.right > size.cx - 1 ? main.right + scaledGap
-                                                                       : main.left - scaledGap - size.cx;
+                                                                        : main.left - scaledGap - size.cx;
     SetWindowPos(window, nullptr, left, main.top, size.cx, size.cy, SWP_NOZORDER);
     ShowWindow(window, SW_SHOW);
 }
@@ -291,8 +291,8 @@ void GiveFonts(const AppState& app, HWND window, BOOL redraw) {
 
 void MoveToolbarUnderDisplay(const AppState& app) {
     if (!app.toolbar) return;
-    SetWindowPos(app.toolbar, nullptr, ScalePixels(kToolbarPlace.x, app.dpi), ScalePixels(kToolbarPlace.y, app.dpi),
-                 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(app.toolbar, nullptr, ScalePixels(kToolbarPlace.x, app.dpi), ScalePixels(kToolbarPlace.y, app.dpi), 0,
+                 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void CreateMainControls(AppState& app, HWND window) {
@@ -306,9 +306,9 @@ void CreateMainControls(AppState& app, HWND window) {
     InitCommonControlsEx(&controls);
     CreateToolbar(app, window, dpi);
 
-    app.tooltip = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
-                                  CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window, nullptr,
-                                  app.instance, nullptr);
+    app.tooltip =
+        CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
+                        CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window, nullptr, app.instance, nullptr);
     if (app.tooltip) {
         SetWindowPos(app.tooltip, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
         // A copy, since the tooltip may delete its own font when given another.
@@ -344,8 +344,8 @@ void CreateMainControls(AppState& app, HWND window) {
                                 app.pastTasks, IDC_INPUT_LINE);
     SetFont(app, app.inputLine, kInputFont);
     WatchInputKeys(app, app.inputLine);
-    app.copyBuffer = MakeControl(app, WS_EX_TRANSPARENT, "edit", "", ES_AUTOHSCROLL, kCopyBufferPlace, dpi, window,
-                                 IDC_COPY_BUFFER);
+    app.copyBuffer =
+        MakeControl(app, WS_EX_TRANSPARENT, "edit", "", ES_AUTOHSCROLL, kCopyBufferPlace, dpi, window, IDC_COPY_BUFFER);
     // Controls without a font of their own, and the tooltips, take a copy of
     // the system font at this DPI when it is not the system DPI.
     if (dpi != ScreenDpi()) GiveFonts(app, window, FALSE);

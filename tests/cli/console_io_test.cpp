@@ -96,7 +96,9 @@ struct Pipe {
         if (fds[1] >= 0) close(fds[1]);
         fds[1] = -1;
     }
-    void Send(const std::string& text) { EXPECT_EQ(write(fds[1], text.data(), static_cast<unsigned>(text.size())), static_cast<int>(text.size())); }
+    void Send(const std::string& text) {
+        EXPECT_EQ(write(fds[1], text.data(), static_cast<unsigned>(text.size())), static_cast<int>(text.size()));
+    }
     std::string Receive() {
         char buffer[1 << 16];
         const auto got = read(fds[0], buffer, sizeof buffer);

@@ -70,7 +70,9 @@ TEST(IsHistoryLine, KeepsWhatCanBeATaskOnOneLine) {
         {std::string(kInputLineCapacity + 1, '1'), false},  // refused as a task
         {"2+3\n4", false},
         {"2+3\r", false},
-        {"CuSO4\xb7" "5H2O", true},
+        {"CuSO4\xb7"
+         "5H2O",
+         true},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.line.substr(0, 20));
@@ -101,8 +103,8 @@ TEST_F(HistoryFileTest, SaveAddsToWhatOtherSessionsSavedAndStaysBounded) {
     ASSERT_TRUE(history.Open(lines, error)) << error;
     Write(path, "a\nb\nc\n");  // another session ended meanwhile
     history.Add("d");
-    history.Add("");                                           // not kept
-    history.Add(std::string(kInputLineCapacity + 1, '7'));     // not kept
+    history.Add("");                                        // not kept
+    history.Add(std::string(kInputLineCapacity + 1, '7'));  // not kept
     history.Add("e");
     ASSERT_TRUE(history.Save(error)) << error;
     EXPECT_EQ(Read(path), "b\nc\nd\ne\n");

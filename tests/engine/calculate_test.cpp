@@ -79,10 +79,12 @@ TEST(CalculateTask, ShownAnswerContinuesAsANumber) {
     TaskRecord record = MakeRecord();
     record.bDigitGrouping = 1;
     record.bDecimalComma = 1;
-    RunSequence({
-        {"1234.5", 0, "1234,5", "1234,5", "1 234,5"},
-        {"+1", 0, "1234,5+1", "1234,5+1", "1 235,5"},
-    }, record);
+    RunSequence(
+        {
+            {"1234.5", 0, "1234,5", "1234,5", "1 234,5"},
+            {"+1", 0, "1234,5+1", "1234,5+1", "1 235,5"},
+        },
+        record);
 }
 
 TEST(CalculateTask, FailuresCarryTheirMessage) {
@@ -91,14 +93,10 @@ TEST(CalculateTask, FailuresCarryTheirMessage) {
         const char* message;
     };
     const Row rows[] = {
-        {"5/0", "Cannot divide by zero!"},
-        {"(2+3", "Missing right bracket ')'"},
-        {"2+3)", "Missing left bracket '('"},
-        {"(2)(3)", "No operator between bracket"},
-        {"2(3)", "No operator before bracket"},
-        {"(2)3", "No operator after bracket"},
-        {"2+*3", "Incorrect syntax"},
-        {"1e999", "<Indeterminate number>"},
+        {"5/0", "Cannot divide by zero!"},      {"(2+3", "Missing right bracket ')'"},
+        {"2+3)", "Missing left bracket '('"},   {"(2)(3)", "No operator between bracket"},
+        {"2(3)", "No operator before bracket"}, {"(2)3", "No operator after bracket"},
+        {"2+*3", "Incorrect syntax"},           {"1e999", "<Indeterminate number>"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.task);
@@ -168,7 +166,7 @@ TEST(CalculateTask, LongRunsOfOneCharacter) {
         {'*', "Previous answer isn't number"},
         {'^', "Previous answer isn't number"},
         {'9', "<Indeterminate number>"},  // far beyond the largest double
-        {'!', "1"},                         // "!" alone: 0! read from nothing
+        {'!', "1"},                       // "!" alone: 0! read from nothing
         {'.', "Expression is too long"},  // every "." becomes "0."
     };
     for (const Row& row : rows) {

@@ -47,18 +47,35 @@ TEST(SanitizeTask, CleansAndClassifies) {
         {"x^2+sin(1)", "x^2+sin(1)", 4},  // letters of names leave a quadratic alone
         {"=anything", "", 0},
         {"\t2\r\n+\x01 3", "2+3", 0},
-        {"2\xd7" "3\xf7" "4", "2*3/4", 0},  // multiplication and division signs
-        {"2\xe9\xff\x80" "3", "23", 0},
+        {"2\xd7"
+         "3\xf7"
+         "4",
+         "2*3/4", 0},  // multiplication and division signs
+        {"2\xe9\xff\x80"
+         "3",
+         "23", 0},
         // Look-alike characters are read as the operator they stand for.
-        {"CuSO4\xb7" "5H2O", "CuSO4*5H2O", 2},  // middle dot
-        {"2\x95" "3", "2*3", 0},                 // bullet
-        {"2\xb7\xb7" "3", "2^3", 0},             // two dots read like "**"
-        {"5\x96" "3", "5-3", 0},                 // en dash
-        {"5\x97\x97" "3", "5-1*-3", 0},          // em dashes read like "--"
-        {"10\xb2", "10^2", 0},                   // superscript two
+        {"CuSO4\xb7"
+         "5H2O",
+         "CuSO4*5H2O", 2},  // middle dot
+        {"2\x95"
+         "3",
+         "2*3", 0},  // bullet
+        {"2\xb7\xb7"
+         "3",
+         "2^3", 0},  // two dots read like "**"
+        {"5\x96"
+         "3",
+         "5-3", 0},  // en dash
+        {"5\x97\x97"
+         "3",
+         "5-1*-3", 0},          // em dashes read like "--"
+        {"10\xb2", "10^2", 0},  // superscript two
         {"2\xb9+2\xb3", "2^1+2^3", 0},
-        {"x\xb2-5x+6", "x^2-5x+6", 4},           // an equation, like x^2
-        {"1e\x96" "5", "1e-5", 0},               // an exponent's sign
+        {"x\xb2-5x+6", "x^2-5x+6", 4},  // an equation, like x^2
+        {"1e\x96"
+         "5",
+         "1e-5", 0},  // an exponent's sign
         {"\"$%&':;<>?\\`~@|\x7f", "", 0},
         {"2e", "2e", 0},
         {"(2)e+5", "(2)e+5", 0},  // an "e" after a bracket is no exponent
@@ -82,12 +99,12 @@ TEST(SanitizeTask, LengthLimits) {
     };
     const Row rows[] = {
         {std::string(510, '1'), 0, 510},
-        {std::string(511, ' ') + "1", 0, 1},            // blanks do not count once dropped
+        {std::string(511, ' ') + "1", 0, 1},  // blanks do not count once dropped
         {std::string(600, ' ') + std::string(38, '7'), 0, 38},
-        {std::string(511, '1'), kStatusTooLong, 0},     // cleaned text beyond a task field
-        {std::string(639, ' '), kStatusTooLong, 0},     // typed text beyond 638
-        {std::string(320, ','), kStatusTooLong, 0},     // grows beyond 638 while cleaning
-        {std::string(255, ','), 0, 510},                // ",," gives "0.0." : exactly 510
+        {std::string(511, '1'), kStatusTooLong, 0},  // cleaned text beyond a task field
+        {std::string(639, ' '), kStatusTooLong, 0},  // typed text beyond 638
+        {std::string(320, ','), kStatusTooLong, 0},  // grows beyond 638 while cleaning
+        {std::string(255, ','), 0, 510},             // ",," gives "0.0." : exactly 510
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.input.size());
@@ -111,9 +128,7 @@ TEST(SanitizeTask, MapsEveryCleanedCharacterToWhereItWasTyped) {
     const Row rows[] = {
         {" .5 Xx", "0.5Xx", {1, 1, 2, 4, 5}},  // "0." comes from the "."
         {"2 ** 3", "2^3", {0, 3, 5}},          // the power from the second "*"
-        {"1e+5", "1e5", {0, 1, 3}},
-        {"x\xb2", "x^2", {0, 1, 1}},
-        {"5--3", "5-1*-3", {0, 1, 1, 1, 2, 3}},
+        {"1e+5", "1e5", {0, 1, 3}},           {"x\xb2", "x^2", {0, 1, 1}}, {"5--3", "5-1*-3", {0, 1, 1, 1, 2, 3}},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.input);
@@ -187,7 +202,7 @@ TEST(ContinueFromAnswer, LeadingAndTrailingOperators) {
         {"+", "12", 0, "12+12"},
         {"-", "12", 0, "-12"},
         {"2_", "12", 0, "2_12"},
-        {":22;", "12", 0, ":22;12"},   // a function without its argument
+        {":22;", "12", 0, ":22;12"},    // a function without its argument
         {"2*:61;", "12", 0, "2*:61;"},  // pi is a value, not a function
         {"2*:63;", "12", 0, "2*:63;"},
         {"^2", "3", 0, "3^2"},

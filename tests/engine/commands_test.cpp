@@ -45,12 +45,37 @@ void ExpectSettings(const TaskRecord& r, const Settings& s) {
     EXPECT_EQ(r.bDecimalComma, s.comma);
 }
 
-Settings Angle(int v) { Settings s; s.angle = v; return s; }
-Settings Mode(int v, int decimals = kUntouched) { Settings s; s.mode = v; s.decimals = decimals; return s; }
-Settings Decimals(int v) { Settings s; s.decimals = v; return s; }
-Settings Grouping(int v) { Settings s; s.grouping = v; return s; }
-Settings Separator(int v) { Settings s; s.separator = v; return s; }
-Settings Comma(int v) { Settings s; s.comma = v; return s; }
+Settings Angle(int v) {
+    Settings s;
+    s.angle = v;
+    return s;
+}
+Settings Mode(int v, int decimals = kUntouched) {
+    Settings s;
+    s.mode = v;
+    s.decimals = decimals;
+    return s;
+}
+Settings Decimals(int v) {
+    Settings s;
+    s.decimals = v;
+    return s;
+}
+Settings Grouping(int v) {
+    Settings s;
+    s.grouping = v;
+    return s;
+}
+Settings Separator(int v) {
+    Settings s;
+    s.separator = v;
+    return s;
+}
+Settings Comma(int v) {
+    Settings s;
+    s.comma = v;
+    return s;
+}
 Settings Nothing() { return Settings{}; }
 
 // Lines as cleaning leaves them: no blanks, nothing from the first "=" on.
@@ -77,7 +102,7 @@ TEST(CommandLines, LetterCommandsSetTheirSetting) {
         {"#dec-3", Decimals(-3)},
         {"#dec999999999", Decimals(999999999)},
         {"#dec99999999999", Decimals(INT_MAX)},  // clamped, not overflowed
-        {"#decimal5", Decimals(0)},  // the argument starts at position 4 exactly
+        {"#decimal5", Decimals(0)},              // the argument starts at position 4 exactly
         {"#dec4x7", Decimals(4)},
         {"#deg", Angle(kDegrees)},
         {"#DEG", Angle(kDegrees)},
@@ -148,14 +173,8 @@ TEST(CommandLines, NumberLinesHandTheNumberBackAndChangeNothing) {
         int expected;
     };
     const Row rows[] = {
-        {"#501", 501},
-        {"#505", 505},
-        {"#20", 20},
-        {"#9", 9},  // indistinguishable from an executed command
-        {"#0", 0},
-        {"#5abc", 5},
-        {"#1034", 1034},
-        {"#99999999999", INT_MAX},
+        {"#501", 501}, {"#505", 505}, {"#20", 20},     {"#9", 9},  // indistinguishable from an executed command
+        {"#0", 0},     {"#5abc", 5},  {"#1034", 1034}, {"#99999999999", INT_MAX},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.task);
@@ -217,7 +236,7 @@ TEST(MemoryJoin, CleanedTextsAreJoined) {
     const Row rows[] = {
         {"5", "3", false, "5+3"},
         {"5", "3", true, "5+-3"},
-        {"5", "-3", true, "5+3"},  // minus a negative adds its magnitude
+        {"5", "-3", true, "5+3"},             // minus a negative adds its magnitude
         {"1 234,5", "3", false, "1234.5+3"},  // a memory stored from a shown answer
         {"1.23e+03", "5", false, "1.23e03+5"},
         {"5", "1.5e+20", false, "5+1.5e20"},  // a root keeps the "+" of its exponent
@@ -251,7 +270,7 @@ TEST(MemoryJoin, FailuresLeaveTheMemoryAlone) {
         {"", "Incorrect syntax", 0, "8", 1011},
         {"Incorrect syntax", "3", 0, "8", 1011},
         {"5+3", "3", 0, "8", 1011},
-        {"5", "3", 1031, "", 1031},  // the evaluator's own code, unchanged
+        {"5", "3", 1031, "", 1031},    // the evaluator's own code, unchanged
         {"5", "3", 0, tooLong, 1001},  // a sum text that would not fit the memory
     };
     for (const Row& row : rows) {
@@ -259,8 +278,7 @@ TEST(MemoryJoin, FailuresLeaveTheMemoryAlone) {
         EvaluatorDouble::Reset(row.evaluatorStatus, row.evaluatorAnswer);
         TaskRecord r = RecordWith("");
         CopyText(r.szMemory, row.memory);
-        EXPECT_EQ(CombineMemory(r.szMemory, row.result, false, 0, EvaluatorDouble::Evaluate),
-                  row.expected);
+        EXPECT_EQ(CombineMemory(r.szMemory, row.result, false, 0, EvaluatorDouble::Evaluate), row.expected);
         EXPECT_STREQ(r.szMemory, row.memory);
         ExpectSettings(r, Nothing());
     }
@@ -313,81 +331,102 @@ void RunSequence(const Sequence& sequence) {
 }
 
 TEST(CommandSequences, SettingsShowThePreviousAnswerAnew) {
-    RunSequence({"display settings", "", "", {
-        {"1234567.891", 0, "1234567.891", ""},
-        {"#dig 1", 9, "1 234 567.891", ""},
-        {"#comma", 9, "1 234 567,891", ""},
-        {"#fix 3", 9, "1 234 567,891", ""},
-        {"#fix 1", 9, "1 234 567,9", ""},
-        {"#fixed", 9, "1 234 567,9", ""},
-        {"#sci 3", 9, "1,235e+6", ""},
-        {"#dot = Decimal point", 9, "1.235e+6", ""},
-        {"#AUTO", 9, "1 234 567.891", ""},
-        {"#Dig 0", 9, "1234567.891", ""},
-        {"#dig -3", 9, "1 234 567.891", ""},
-        {"#dig", 9, "1234567.891", ""},
-        {"#501", 501, "1234567.891", ""},
-        {"#x", -1, "Unknown # command", ""},
-        {"#", -1, "Unknown # command", ""},
-        {"5#", -1, "Unknown # command", ""},
-    }});
+    RunSequence({"display settings",
+                 "",
+                 "",
+                 {
+                     {"1234567.891", 0, "1234567.891", ""},
+                     {"#dig 1", 9, "1 234 567.891", ""},
+                     {"#comma", 9, "1 234 567,891", ""},
+                     {"#fix 3", 9, "1 234 567,891", ""},
+                     {"#fix 1", 9, "1 234 567,9", ""},
+                     {"#fixed", 9, "1 234 567,9", ""},
+                     {"#sci 3", 9, "1,235e+6", ""},
+                     {"#dot = Decimal point", 9, "1.235e+6", ""},
+                     {"#AUTO", 9, "1 234 567.891", ""},
+                     {"#Dig 0", 9, "1234567.891", ""},
+                     {"#dig -3", 9, "1 234 567.891", ""},
+                     {"#dig", 9, "1234567.891", ""},
+                     {"#501", 501, "1234567.891", ""},
+                     {"#x", -1, "Unknown # command", ""},
+                     {"#", -1, "Unknown # command", ""},
+                     {"5#", -1, "Unknown # command", ""},
+                 }});
 }
 
 TEST(CommandSequences, MemoryAddsAndSubtractsNumbersOnly) {
-    RunSequence({"store, add, subtract", "", "", {
-        {"1234567.891", 0, "1234567.891", ""},
-        {"#mem", 9, "1234567.891", "1234567.891"},
-        {"#mem+", 9, "1234567.891", "2469135.782"},
-        {"5", 0, "5", "2469135.782"},
-        {"#mem", 9, "5", "5"},
-        {"5/0", -1, "Cannot divide by zero!", "5"},
-        {"#mem+", 1011, "Cannot divide by zero!", "5"},  // was read as the factorial 6
-        {"#mem-", 1011, "Cannot divide by zero!", "5"},
-        {"3", 0, "3", "5"},
-        {"#mem+", 9, "3", "8"},
-        {"#mem-", 9, "3", "5"},
-        {"-3", 0, "-3", "5"},
-        {"#mem-", 9, "-3", "8"},
-        {"#mem+", 9, "-3", "5"},
-        {"#mem + = add the answer", 9, "-3", "2"},
-        {"1/0", -1, "Cannot divide by zero!", "2"},
-        {"#mem", 9, "Cannot divide by zero!", "Cannot divide by zero!"},
-        {"4", 0, "4", "Cannot divide by zero!"},
-        {"#mem+", 1011, "4", "Cannot divide by zero!"},
-        {"#mem", 9, "4", "4"},
-        {"", 0, "", "4"},
-        {"#mem+", 1011, "", "4"},  // an empty result is no number either
-    }});
-    RunSequence({"subtract from an empty memory", "", "", {
-        {"7", 0, "7", ""},
-        {"#mem-", 9, "7", "-7"},
-        {"2", 0, "2", "-7"},
-        {"#mem-", 9, "2", "-9"},
-        {"#MEM+", 9, "2", "-7"},
-    }});
-    RunSequence({"memory as the window shows it", "1 234,5", "", {
-        {"3", 0, "3", "1 234,5"},
-        {"#mem+", 9, "3", "1237.5"},
-    }});
-    RunSequence({"memory in exponent form", "1.23e+03", "", {
-        {"5", 0, "5", "1.23e+03"},
-        {"#mem+", 9, "5", "1235"},
-    }});
-    RunSequence({"a root keeps the + of its exponent", "5", "1.5e+20", {
-        {"#mem+", 9, "1.5e+20", "1.5e20"},
-        {"#mem-", 9, "1.5e+20", "0"},
-    }});
-    RunSequence({"a sum beyond the doubles", "1e308", "", {
-        {"1e308", 0, "1e+308", "1e308"},
-        {"#mem+", 1031, "1e+308", "1e308"},  // the evaluator's code, nothing written
-        {"#mem-", 9, "1e+308", "0"},
-    }});
+    RunSequence({"store, add, subtract",
+                 "",
+                 "",
+                 {
+                     {"1234567.891", 0, "1234567.891", ""},
+                     {"#mem", 9, "1234567.891", "1234567.891"},
+                     {"#mem+", 9, "1234567.891", "2469135.782"},
+                     {"5", 0, "5", "2469135.782"},
+                     {"#mem", 9, "5", "5"},
+                     {"5/0", -1, "Cannot divide by zero!", "5"},
+                     {"#mem+", 1011, "Cannot divide by zero!", "5"},  // was read as the factorial 6
+                     {"#mem-", 1011, "Cannot divide by zero!", "5"},
+                     {"3", 0, "3", "5"},
+                     {"#mem+", 9, "3", "8"},
+                     {"#mem-", 9, "3", "5"},
+                     {"-3", 0, "-3", "5"},
+                     {"#mem-", 9, "-3", "8"},
+                     {"#mem+", 9, "-3", "5"},
+                     {"#mem + = add the answer", 9, "-3", "2"},
+                     {"1/0", -1, "Cannot divide by zero!", "2"},
+                     {"#mem", 9, "Cannot divide by zero!", "Cannot divide by zero!"},
+                     {"4", 0, "4", "Cannot divide by zero!"},
+                     {"#mem+", 1011, "4", "Cannot divide by zero!"},
+                     {"#mem", 9, "4", "4"},
+                     {"", 0, "", "4"},
+                     {"#mem+", 1011, "", "4"},  // an empty result is no number either
+                 }});
+    RunSequence({"subtract from an empty memory",
+                 "",
+                 "",
+                 {
+                     {"7", 0, "7", ""},
+                     {"#mem-", 9, "7", "-7"},
+                     {"2", 0, "2", "-7"},
+                     {"#mem-", 9, "2", "-9"},
+                     {"#MEM+", 9, "2", "-7"},
+                 }});
+    RunSequence({"memory as the window shows it",
+                 "1 234,5",
+                 "",
+                 {
+                     {"3", 0, "3", "1 234,5"},
+                     {"#mem+", 9, "3", "1237.5"},
+                 }});
+    RunSequence({"memory in exponent form",
+                 "1.23e+03",
+                 "",
+                 {
+                     {"5", 0, "5", "1.23e+03"},
+                     {"#mem+", 9, "5", "1235"},
+                 }});
+    RunSequence({"a root keeps the + of its exponent",
+                 "5",
+                 "1.5e+20",
+                 {
+                     {"#mem+", 9, "1.5e+20", "1.5e20"},
+                     {"#mem-", 9, "1.5e+20", "0"},
+                 }});
+    RunSequence({"a sum beyond the doubles",
+                 "1e308",
+                 "",
+                 {
+                     {"1e308", 0, "1e+308", "1e308"},
+                     {"#mem+", 1031, "1e+308", "1e308"},  // the evaluator's code, nothing written
+                     {"#mem-", 9, "1e+308", "0"},
+                 }});
 }
 
 TEST(CommandSequences, LongMemoryJoinsAgainAndAgain) {
     TaskRecord r;
     ResetTaskRecord(r);
-    const std::string big = "9" + std::string(kMemoryCapacity - 1, '0');  // 9e127
+    const std::string big = "9" + std::string(kMemoryCapacity - 1, '0');     // 9e127
     const std::string addend = "1" + std::string(kResultCapacity - 1, '0');  // 1e125
     CopyText(r.szMemory, big.c_str());
     CopyText(r.szResult, addend.c_str());

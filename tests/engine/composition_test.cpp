@@ -38,7 +38,9 @@ TEST(Composition, CountsTheAtomsOfEveryElementInOrderOfAppearance) {
         {"2CaSO4*H2O", {{"Ca", 2}, {"S", 2}, {"O", 9}, {"H", 2}}},
         {"cuso4*(nh4)2so4*6h2o", {{"Cu", 1}, {"S", 2}, {"O", 14}, {"N", 2}, {"H", 20}}},
         {"(2H2O)", {{"H", 4}, {"O", 2}}},
-        {"CuSO4\xb7" "5H2O", {{"Cu", 1}, {"S", 1}, {"O", 9}, {"H", 10}}},
+        {"CuSO4\xb7"
+         "5H2O",
+         {{"Cu", 1}, {"S", 1}, {"O", 9}, {"H", 10}}},
         {"{[(C6H5)]2O}", {{"C", 12}, {"H", 10}, {"O", 1}}},
     };
     for (const Row& row : rows) {
@@ -58,9 +60,9 @@ TEST(Composition, CountsTheAtomsOfEveryElementInOrderOfAppearance) {
 // the parts add up to it, each part is its atoms times the element's mass,
 // and the percents add up to 100.
 TEST(Composition, AgreesWithTheCalculator) {
-    const char* formulas[] = {"CuSO4*5H2O",  "KAl(SO4)2*12H2O", "C6H12O6",          "Ca3(PO4)2",
-                              "UF6",         "(C2H4)50",        "Fe2(SO4)3*9H2O",   "3CdSO4*8H2O",
-                              "CaSO4*0.5H2O", "[Co(NH3)6]Cl3",  "C1000000H2000002", "Na0.5Cl0.5"};
+    const char* formulas[] = {"CuSO4*5H2O",   "KAl(SO4)2*12H2O", "C6H12O6",          "Ca3(PO4)2",
+                              "UF6",          "(C2H4)50",        "Fe2(SO4)3*9H2O",   "3CdSO4*8H2O",
+                              "CaSO4*0.5H2O", "[Co(NH3)6]Cl3",   "C1000000H2000002", "Na0.5Cl0.5"};
     for (const char* formula : formulas) {
         SCOPED_TRACE(formula);
         Composition composition;

@@ -39,8 +39,12 @@ TEST(Compounds, MassIsTheSumOfTheComponents) {
         {"CuSO4*5(H2O)", "249.685"},
         {"CuSO4*(5H2O)", "249.685"},
         {"CuSO4*5H2O^2", "62342.599225"},  // a power after it applies to the whole
-        {"CuSO4\xb7" "5H2O", "249.685"},
-        {"MgSO4\x95" "7H2O", "246.47456"},
+        {"CuSO4\xb7"
+         "5H2O",
+         "249.685"},
+        {"MgSO4\x95"
+         "7H2O",
+         "246.47456"},
         // A coefficient just inside a bracket.
         {"(2H2O)", "36.03056"},
         {"(2H2O+NaCl)", "94.47332928"},
@@ -54,10 +58,14 @@ TEST(Compounds, MassIsTheSumOfTheComponents) {
         {"H2O*2.5", "45.0382"},
         {"CuSO4*pi", "501.425205209752"},
         {"CuSO4*-5H2O", "-14376.96809704"},
-        {"H2O(2)", "20.01528"},        // a number in brackets after a formula is added
-        {"CuSO4.5H2O", "185.62358"},   // 4.5 oxygens: "." continues a count
-        {"5\x96" "3", "2"},
-        {"2\xb7" "3", "6"},
+        {"H2O(2)", "20.01528"},       // a number in brackets after a formula is added
+        {"CuSO4.5H2O", "185.62358"},  // 4.5 oxygens: "." continues a count
+        {"5\x96"
+         "3",
+         "2"},
+        {"2\xb7"
+         "3",
+         "6"},
         {"10\xb2", "100"},
     };
     for (const Row& row : rows) {
@@ -111,10 +119,10 @@ TEST(Compounds, RecognisesWholeFormulas) {
         bool compound;
     };
     const Row rows[] = {
-        {"H2O", true},          {"2NaCl", true},        {"CuSO4*5H2O", true}, {"K4(Fe(CN)6)", true},
-        {"(2H2O)", true},       {"CaSO4*0.5H2O", true}, {"CuSO4.5H2O", true}, {"NaCl+KCl", false},
-        {"2", false},           {"NaCl*2", false},      {"-H2O", false},      {":48;(H2O)", false},
-        {"H2O(2)", false},      {"CuSO4*", false},      {"", false},          {"(H2O", false},
+        {"H2O", true},     {"2NaCl", true},        {"CuSO4*5H2O", true}, {"K4(Fe(CN)6)", true},
+        {"(2H2O)", true},  {"CaSO4*0.5H2O", true}, {"CuSO4.5H2O", true}, {"NaCl+KCl", false},
+        {"2", false},      {"NaCl*2", false},      {"-H2O", false},      {":48;(H2O)", false},
+        {"H2O(2)", false}, {"CuSO4*", false},      {"", false},          {"(H2O", false},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.text);
@@ -147,8 +155,9 @@ TEST(Compounds, HostileTasksEndInAnAnswerOrAMessage) {
     while (longChain.size() < 500) longChain += "*5H2O";
     std::string dots;
     while (dots.size() < 509) dots += "H\xb7";
-    const std::string rows[] = {deep,  longChain, dots,       "CuSO4*",    "*5H2O", "H0*H2O",
-                                "1e300H2O", "(" + std::string(300, '(') + "H2O*NaCl", "2\xb2\xb2\xb2"};
+    const std::string rows[] = {deep,           longChain, dots,       "CuSO4*",
+                                "*5H2O",        "H0*H2O",  "1e300H2O", "(" + std::string(300, '(') + "H2O*NaCl",
+                                "2\xb2\xb2\xb2"};
     for (const std::string& typed : rows) {
         SCOPED_TRACE(typed.substr(0, 40));
         TaskRecord record = MakeRecord();

@@ -57,7 +57,7 @@ TEST(EvaluateExpression, OperatorLevels) {
         {"1e20*1.5", 0, "1.5e20"},
         {"1e-5", 0, "1e-05"},
         {"2.5e-3*2", 0, "0.005"},
-        {"*5^2", 0, "0"},  // position 0 is never an operator: "*5" reads as 0
+        {"*5^2", 0, "0"},                 // position 0 is never an operator: "*5" reads as 0
         {"5+-", kStatusSyntax, nullptr},  // a lone "-" is no operand
     };
     CheckRows(rows, std::size(rows));
@@ -65,14 +65,8 @@ TEST(EvaluateExpression, OperatorLevels) {
 
 TEST(EvaluateExpression, Brackets) {
     const Row rows[] = {
-        {"(2+3)*(4+5)", 0, "45"},
-        {"(1+2)*(3+4)", 0, "21"},
-        {"((2))", 0, "2"},
-        {"()", 0, "0"},
-        {"2*()", 0, "0"},
-        {"-(2)", 0, "-2"},
-        {"(1e5)*1", 0, "100000"},
-        {"((((((((1+1))))))))", 0, "2"},
+        {"(2+3)*(4+5)", 0, "45"}, {"(1+2)*(3+4)", 0, "21"}, {"((2))", 0, "2"},        {"()", 0, "0"},
+        {"2*()", 0, "0"},         {"-(2)", 0, "-2"},        {"(1e5)*1", 0, "100000"}, {"((((((((1+1))))))))", 0, "2"},
     };
     CheckRows(rows, std::size(rows));
 }

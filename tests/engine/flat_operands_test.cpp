@@ -20,11 +20,11 @@ namespace {
 // exponents, long digit runs, zeros), empty operands and lone signs, every
 // operator, leading operators, and results that overflow.
 std::string RandomFlat(std::mt19937& random) {
-    static const char* const kNumbers[] = {"0",      "1",         "2",          "7",        "10",  "0.1",
-                                           "0.3",    "3.14159",   "123456789",  "1e308",    "1e-5", "2.5e3",
-                                           "-1",     "-0",        "-2.5",       "999999999999999",  "1.5.2",
-                                           "1e",     "e5",        "-",          "",         "00012", "4.",
-                                           "123456789012345678", "0.000001", "17.25"};
+    static const char* const kNumbers[] = {
+        "0",         "1",     "2",    "7",     "10", "0.1",   "0.3",  "3.14159",
+        "123456789", "1e308", "1e-5", "2.5e3", "-1", "-0",    "-2.5", "999999999999999",
+        "1.5.2",     "1e",    "e5",   "-",     "",   "00012", "4.",   "123456789012345678",
+        "0.000001",  "17.25"};
     static const char kOperators[] = "^_/*+";
     std::string text;
     if (random() % 10 == 0) text += kOperators[random() % 5];
@@ -126,14 +126,20 @@ TEST(FlatOperands, ReadBackValueIsWhatTheTextReadsAs) {
     for (int round = 0; round < 200000; ++round) {
         double value;
         switch (round % 4) {
-            case 0: value = unit(random) * 1000; break;
-            case 1: value = static_cast<double>(random() % 100000) / static_cast<double>(1 + random() % 997); break;
-            case 2: {
-                uint64_t bits = random();
-                std::memcpy(&value, &bits, sizeof value);
-                break;
-            }
-            default: value = -unit(random) * std::pow(10.0, static_cast<int>(random() % 40) - 20); break;
+        case 0:
+            value = unit(random) * 1000;
+            break;
+        case 1:
+            value = static_cast<double>(random() % 100000) / static_cast<double>(1 + random() % 997);
+            break;
+        case 2: {
+            uint64_t bits = random();
+            std::memcpy(&value, &bits, sizeof value);
+            break;
+        }
+        default:
+            value = -unit(random) * std::pow(10.0, static_cast<int>(random() % 40) - 20);
+            break;
         }
         if (!std::isfinite(value)) continue;
         double readBack = 0;

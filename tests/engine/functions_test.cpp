@@ -22,7 +22,7 @@ struct Row {
     int unit;
     int status;
     const char* expected = nullptr;  // on status 0
-    double tolerance = 0;  // 0: the text itself; otherwise a relative tolerance on the value
+    double tolerance = 0;            // 0: the text itself; otherwise a relative tolerance on the value
 };
 
 // "1e+020" and "1e+20" are the same text: C runtimes differ in exponent width.
@@ -79,7 +79,7 @@ TEST(Functions, CircularInDegrees) {
         {":22;180", 1, 0, "0"},  // snapped: sin(pi) would be 1.2e-16
         {":22;-180", 1, 0, "0"},
         {":22;540", 1, 0, "0"},
-        {":22;180.0000001", 1, 0, "0"},                         // within 1e-8 rad of pi
+        {":22;180.0000001", 1, 0, "0"},                          // within 1e-8 rad of pi
         {":22;180.000001", 1, 0, "-1.74532925199433e-8", 1e-6},  // outside the tolerance
         {":22;360", 1, 0, "0"},
         {":17;90", 1, 0, "0"},
@@ -302,8 +302,9 @@ TEST(Functions, HugeCircularArgumentsGiveAValueInRange) {
 // Every code with awkward arguments in every unit: a status of the table, or
 // a plain number text; never "inf", "nan" or "-0", never undefined behaviour.
 TEST(Functions, EveryCodeWithAwkwardArguments) {
-    const char* arguments[] = {"0", "-0", "1", "-1", "0.5", "-0.5", "2", "-2", "90", "180", "32768",
-                               "2147483648", "-2147483649", "1e-320", "1e308", "-1e308", "1e999", "-1e999"};
+    const char* arguments[] = {"0",           "-0",     "1",     "-1",     "0.5",   "-0.5",
+                               "2",           "-2",     "90",    "180",    "32768", "2147483648",
+                               "-2147483649", "1e-320", "1e308", "-1e308", "1e999", "-1e999"};
     for (int code = 0; code < 100; ++code) {
         for (const char* argument : arguments) {
             for (int unit : {0, 1, 2, 7}) {
@@ -394,15 +395,12 @@ TEST(Random, SequenceOfTheWindowsRuntime) {
 // Each application draws exactly one number: seed 1 gives 41, 18467, 6334, ...
 TEST(Random, FunctionsDrawOneNumberEach) {
     const Row rows[] = {
-        {":52;100", 0, 0, "41"},
-        {":53;100", 1, 0, "67"},   // 18467
-        {":52;-100", 0, 0, "34"},  // 6334: the remainder takes the sign of the draw
-        {":53;0.5", 0, 0, "0"},    // 26500: a divisor of 0 yields 0
-        {":52;1e308", 0, 0, "19169"},
-        {":52;-7.9", 0, 0, "2"},  // 15724 % -7
-        {":53;1", 0, 0, "0"},     // 11478
-        {":53;32768", 0, 0, "29358"},
-        {":53;", 0, 1022},  // refused before drawing
+        {":52;100", 0, 0, "41"},      {":53;100", 1, 0, "67"},  // 18467
+        {":52;-100", 0, 0, "34"},                               // 6334: the remainder takes the sign of the draw
+        {":53;0.5", 0, 0, "0"},                                 // 26500: a divisor of 0 yields 0
+        {":52;1e308", 0, 0, "19169"}, {":52;-7.9", 0, 0, "2"},  // 15724 % -7
+        {":53;1", 0, 0, "0"},                                   // 11478
+        {":53;32768", 0, 0, "29358"}, {":53;", 0, 1022},        // refused before drawing
     };
     SeedRandom(1);
     CheckRows(rows);

@@ -186,11 +186,9 @@ TEST(UnmarkFunctionNames, NeverWritesPastCapacity) {
         const char* unmarked;
     };
     const Row rows[] = {
-        {":11;1", 8, ":acosec1"},
-        {":11;1", 7, "acosec1"},
+        {":11;1", 8, ":acosec1"},    {":11;1", 7, "acosec1"},
         {":11;1", 6, ":11;1"},  // not even without colons: left marked, whole
-        {":33;:33;", 8, ":tg:tg"},
-        {":11;:33;", 8, "acosectg"},
+        {":33;:33;", 8, ":tg:tg"},   {":11;:33;", 8, "acosectg"},
         {":11;:11;", 8, ":11;:11;"},
     };
     for (const Row& row : rows) {

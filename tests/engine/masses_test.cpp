@@ -138,14 +138,9 @@ TEST(AtomicMassTable, CompoundsWeighAsInTheLiterature) {
 
 TEST(LookUpAtomicMass, Lookups) {
     const Row rows[] = {
-        {"H", "1.00794"},
-        {"He", "4.002602"},
-        {"Na", "22.98976928"},  // one of the two longest, 11 characters
-        {"Cs", "132.9054519"},
-        {"Dy", "162.500"},  // trailing zeros are part of the text
-        {"Mg", "24.3050"},
-        {"Te", "127.60"},
-        {"Tc", "98"},  // a whole mass number, no point
+        {"H", "1.00794"},      {"He", "4.002602"}, {"Na", "22.98976928"},  // one of the two longest, 11 characters
+        {"Cs", "132.9054519"}, {"Dy", "162.500"},                          // trailing zeros are part of the text
+        {"Mg", "24.3050"},     {"Te", "127.60"},   {"Tc", "98"},           // a whole mass number, no point
         {"Ds", "281"},  // no first-letter set lists these two, but they are elements
         {"Rg", "280"},
     };
@@ -160,10 +155,10 @@ TEST(LookUpAtomicMass, Lookups) {
 
 TEST(LookUpAtomicMass, UnknownSymbolsLeaveTheTextAlone) {
     const char* const symbols[] = {
-        "D", "T", "A", "E", "G", "L", "M", "R", "X", "Z", "J", "Q",  // no such one-letter symbol
-        "Xx", "Uu", "Uub", "Hx",  // no such second letter
-        "h", "nA", "NA", "e",     // no case folding
-        "", "1", "(", "H1", "H(",
+        "D",  "T",  "A",   "E",  "G",  "L", "M", "R", "X", "Z", "J", "Q",  // no such one-letter symbol
+        "Xx", "Uu", "Uub", "Hx",                                           // no such second letter
+        "h",  "nA", "NA",  "e",                                            // no case folding
+        "",   "1",  "(",   "H1", "H(",
     };
     for (const char* symbol : symbols) {
         SCOPED_TRACE(symbol);

@@ -17,14 +17,13 @@ namespace {
 // Values that stress rounding: thirds and sevenths, decimal fractions,
 // integers around powers of ten, noise in the 16th digit, and random bits.
 std::vector<double> Samples() {
-    std::vector<double> values = {0.0, -0.0, 1.0, -1.0, 0.1, 0.2, 0.3, 1e23, 1e22, 9.999999999999999e22,
-                                  5e-324, 2.2250738585072014e-308, 1.7976931348623157e308, 123456789012345.0,
-                                  1234567890123456.0, 0.1 + 0.2, 1.0 / 3, 2.0 / 3, 1e15, 1e14, 999999999999999.0,
-                                  0.0001, 0.00001, 1.00000000000001, 1.0000000000000102, 0.9999999999999999,
-                                  1000000000.0, 1000000001.0, 4.35, 2.675, 1.2345678e-5,
-                                  // Exact ties at various digit counts.
-                                  0.5, 1.5, 2.5, 0.125, 0.375, 1e15 + 0.5, 123456789012345.5, 9.5, 99.5,
-                                  1e-30, 9.99e36, 1e37, 1e-31};
+    std::vector<double> values = {
+        0.0, -0.0, 1.0, -1.0, 0.1, 0.2, 0.3, 1e23, 1e22, 9.999999999999999e22, 5e-324, 2.2250738585072014e-308,
+        1.7976931348623157e308, 123456789012345.0, 1234567890123456.0, 0.1 + 0.2, 1.0 / 3, 2.0 / 3, 1e15, 1e14,
+        999999999999999.0, 0.0001, 0.00001, 1.00000000000001, 1.0000000000000102, 0.9999999999999999, 1000000000.0,
+        1000000001.0, 4.35, 2.675, 1.2345678e-5,
+        // Exact ties at various digit counts.
+        0.5, 1.5, 2.5, 0.125, 0.375, 1e15 + 0.5, 123456789012345.5, 9.5, 99.5, 1e-30, 9.99e36, 1e37, 1e-31};
     std::mt19937_64 random(12345);
     std::uniform_int_distribution<int> exponent(-30, 30);
     std::uniform_int_distribution<int> small(1, 999999);
@@ -51,8 +50,8 @@ TEST(WriteGeneral, MatchesPrintf) {
             std::snprintf(expected, sizeof expected, "%.*g", precision, value);
             char actual[kShortNumberSize];
             WriteGeneral(value, precision, actual, sizeof actual - 1);
-            ASSERT_EQ(CanonicalExponent(actual), CanonicalExponent(expected)) << "%." << precision << "g of "
-                                                                               << expected;
+            ASSERT_EQ(CanonicalExponent(actual), CanonicalExponent(expected))
+                << "%." << precision << "g of " << expected;
         }
     }
 }
@@ -126,10 +125,35 @@ TEST(EvaluateFlat, FinalRenderingMatchesTheLongWay) {
 }
 
 TEST(ReadNumber, FollowsAtofOnDecimalTexts) {
-    const char* const texts[] = {"12", "-3.5", "+4", ".5", "5.", "1e5", "1E-5", "1e", "1e+", "1e-x", "2.5e3x",
-                                 "-", "", "*5", "abc", "0.000001", "1e400", "-1e400", "1e-400",
-                                 "123456789012345678901234567890", "  7", "1.7976931348623157e308",
-                                 "4.9406564584124654e-324", "00012", "0x10", "inf", "nan", "e5", "-.e1"};
+    const char* const texts[] = {"12",
+                                 "-3.5",
+                                 "+4",
+                                 ".5",
+                                 "5.",
+                                 "1e5",
+                                 "1E-5",
+                                 "1e",
+                                 "1e+",
+                                 "1e-x",
+                                 "2.5e3x",
+                                 "-",
+                                 "",
+                                 "*5",
+                                 "abc",
+                                 "0.000001",
+                                 "1e400",
+                                 "-1e400",
+                                 "1e-400",
+                                 "123456789012345678901234567890",
+                                 "  7",
+                                 "1.7976931348623157e308",
+                                 "4.9406564584124654e-324",
+                                 "00012",
+                                 "0x10",
+                                 "inf",
+                                 "nan",
+                                 "e5",
+                                 "-.e1"};
     for (const char* text : texts) {
         SCOPED_TRACE(text);
         double expected = std::atof(text);
@@ -181,8 +205,14 @@ TEST(ReadInteger, FollowsAtoiAndClamps) {
     const struct {
         const char* text;
         int value;
-    } rows[] = {{"42", 42},       {"-7!", -7},          {"+5", 5},           {"5.9", 5},
-                {"", 0},          {"x1", 0},            {" 3", 3},           {"2147483647", 2147483647},
+    } rows[] = {{"42", 42},
+                {"-7!", -7},
+                {"+5", 5},
+                {"5.9", 5},
+                {"", 0},
+                {"x1", 0},
+                {" 3", 3},
+                {"2147483647", 2147483647},
                 {"99999999999", std::numeric_limits<int>::max()},
                 {"-99999999999999999999999", std::numeric_limits<int>::min()}};
     for (const auto& row : rows) {
@@ -195,11 +225,28 @@ TEST(IsNumberText, WholeTextsOnly) {
     const struct {
         const char* text;
         bool number;
-    } rows[] = {{"5", true},       {"-5", true},     {"1.5", true},   {"1e09", true},    {"1.5e+20", true},
-                {"1.5e-020", true}, {"1E5", true},    {"", false},     {"-", false},      {"+5", false},
-                {".5", false},     {"5.", false},    {"1e", false},   {"1e+", false},    {"5 ", false},
-                {"1 234", false},  {"1,5", false},   {"--5", false},  {"<Complex number>", false},
-                {"n! must be from 0 to 170", false}, {"inf", false},  {"nan", false}};
+    } rows[] = {{"5", true},
+                {"-5", true},
+                {"1.5", true},
+                {"1e09", true},
+                {"1.5e+20", true},
+                {"1.5e-020", true},
+                {"1E5", true},
+                {"", false},
+                {"-", false},
+                {"+5", false},
+                {".5", false},
+                {"5.", false},
+                {"1e", false},
+                {"1e+", false},
+                {"5 ", false},
+                {"1 234", false},
+                {"1,5", false},
+                {"--5", false},
+                {"<Complex number>", false},
+                {"n! must be from 0 to 170", false},
+                {"inf", false},
+                {"nan", false}};
     for (const auto& row : rows) {
         SCOPED_TRACE(row.text);
         EXPECT_EQ(IsNumberText(row.text), row.number);

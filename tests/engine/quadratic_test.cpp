@@ -28,7 +28,7 @@ TEST(QuadraticCut, CoefficientTexts) {
         {"x^2+-x+6", "1", "-1", "6"},
         {"x^2+-1*3*x", "1", "-1*3", "0"},
         {"x^2*x", "1", "1", "0"},  // an "x" right after one character is the linear term 1
-        {"x^3+1", "1", "0", "1"},   // the exponent is never read
+        {"x^3+1", "1", "0", "1"},  // the exponent is never read
         {"x^2", "1", "0", "0"},
         {"x^2+", "1", "0", "0"},
         {"-x^2+4", "-1", "0", "4"},
@@ -59,7 +59,7 @@ TEST(QuadraticCut, TextsThatCannotBeCut) {
         {"2^2+1", 1028},
         {"X^2+1", 1028},  // only the lower-case x is the variable
         {"x", 1028},
-        {"x^", 1028},     // fewer than two characters after the first x
+        {"x^", 1028},  // fewer than two characters after the first x
         {"3x^", 1028},
         {"xx^2+1", 1028},
         {"x^x+1", 1028},
@@ -109,11 +109,10 @@ TEST(QuadraticRoots, NoRealRootsAndNoQuadraticTerm) {
         int expected;
     };
     const Row rows[] = {
-        {1, 0, 1, 0},  // b = 0 and -c/a < 0
-        {1, 1, 1, 0},  // D < 0
+        {1, 0, 1, 0},     // b = 0 and -c/a < 0
+        {1, 1, 1, 0},     // D < 0
         {0, 2, 1, 1028},  // linear: not quadratic, and not complex either
-        {0, 0, 0, 1028},
-        {-0.0, 1, 1, 1028},
+        {0, 0, 0, 1028}, {-0.0, 1, 1, 1028},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(testing::Message() << row.a << "x^2 + " << row.b << "x + " << row.c);

@@ -18,9 +18,7 @@
 
 namespace record_invariants {
 
-inline bool IsTerminated(const char* field, size_t capacity) {
-    return std::memchr(field, 0, capacity + 1) != nullptr;
-}
+inline bool IsTerminated(const char* field, size_t capacity) { return std::memchr(field, 0, capacity + 1) != nullptr; }
 
 // Every text field holds its NUL within its capacity.
 inline bool IsWellFormed(const TaskRecord& r) {
@@ -38,8 +36,7 @@ inline bool SameSettings(const TaskRecord& a, const TaskRecord& b) {
 // Everything but szTask, which a command line always leaves cleaned.
 inline bool SameExceptTask(const TaskRecord& a, const TaskRecord& b) {
     return std::strcmp(a.szMaths, b.szMaths) == 0 && std::strcmp(a.szResult, b.szResult) == 0 &&
-           std::strcmp(a.szAnswer, b.szAnswer) == 0 && std::strcmp(a.szMemory, b.szMemory) == 0 &&
-           SameSettings(a, b);
+           std::strcmp(a.szAnswer, b.szAnswer) == 0 && std::strcmp(a.szMemory, b.szMemory) == 0 && SameSettings(a, b);
 }
 
 // An optional "-", digits, optional "." and digits, optional exponent: the
@@ -184,30 +181,40 @@ inline bool ExpectedSettings(const CommandView& c, const TaskRecord& before, Tas
     expected = before;
     const int argument = c.Integer(4);
     switch (c.At(1)) {
-        case 'a': expected.iNumberMode = kModeAutomatic; return true;
-        case 'c': expected.bDecimalComma = 1; return true;
-        case 'd':
-            if (c.At(2) == 'i' && c.At(3) == 'g') expected.bDigitGrouping = argument != 0;
-            else if (c.At(2) == 'e' && c.At(3) == 'c') expected.iDecimals = argument;
-            else if (c.At(2) == 'e' && c.At(3) == 'g') expected.iAngleUnit = kDegrees;
-            else if (c.At(2) == 'o') expected.bDecimalComma = 0;
-            return true;
-        case 'f':
-            if (c.At(2) == 'i') {
-                expected.iNumberMode = kModeFixed;
-                if (c.DigitAt(4)) expected.iDecimals = argument;
-            } else if (c.At(2) == 'u') {
-                expected.bFunctionSeparator = argument != 0;
-            }
-            return true;
-        case 'g': expected.iAngleUnit = kGrads; return true;
-        case 'm': return true;
-        case 'r': expected.iAngleUnit = kRadians; return true;
-        case 's':
-            expected.iNumberMode = kModeScientific;
+    case 'a':
+        expected.iNumberMode = kModeAutomatic;
+        return true;
+    case 'c':
+        expected.bDecimalComma = 1;
+        return true;
+    case 'd':
+        if (c.At(2) == 'i' && c.At(3) == 'g') expected.bDigitGrouping = argument != 0;
+        else if (c.At(2) == 'e' && c.At(3) == 'c') expected.iDecimals = argument;
+        else if (c.At(2) == 'e' && c.At(3) == 'g') expected.iAngleUnit = kDegrees;
+        else if (c.At(2) == 'o') expected.bDecimalComma = 0;
+        return true;
+    case 'f':
+        if (c.At(2) == 'i') {
+            expected.iNumberMode = kModeFixed;
             if (c.DigitAt(4)) expected.iDecimals = argument;
-            return true;
-        default: return false;
+        } else if (c.At(2) == 'u') {
+            expected.bFunctionSeparator = argument != 0;
+        }
+        return true;
+    case 'g':
+        expected.iAngleUnit = kGrads;
+        return true;
+    case 'm':
+        return true;
+    case 'r':
+        expected.iAngleUnit = kRadians;
+        return true;
+    case 's':
+        expected.iNumberMode = kModeScientific;
+        if (c.DigitAt(4)) expected.iDecimals = argument;
+        return true;
+    default:
+        return false;
     }
 }
 
@@ -273,8 +280,7 @@ inline std::string CheckCalculation(const TaskRecord& before, const TaskRecord& 
         if (std::strcmp(after.szResult, after.szAnswer) != 0) return "after a failure szResult and szAnswer differ";
         if (!IsStatusMessage(after.szResult)) return "after a failure szResult is no status message";
         // The user sees the unknown symbol as typed.
-        if (std::strcmp(after.szResult, "Unknown element symbol") == 0 &&
-            std::strcmp(after.szTask, before.szTask) != 0)
+        if (std::strcmp(after.szResult, "Unknown element symbol") == 0 && std::strcmp(after.szTask, before.szTask) != 0)
             return "an unknown symbol did not bring back the task as typed";
         return "";
     }

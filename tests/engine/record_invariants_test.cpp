@@ -18,7 +18,7 @@ using record_invariants::CheckCalculation;
 struct Row {
     const char* task;
     void (*damage)(TaskRecord& after, int& result);  // nullptr: the record as calculated
-    const char* problem;                              // "" when the record must pass
+    const char* problem;                             // "" when the record must pass
 };
 
 TEST(RecordInvariants, AcceptRealCalculationsAndNameEachDamage) {
@@ -38,12 +38,13 @@ TEST(RecordInvariants, AcceptRealCalculationsAndNameEachDamage) {
         {"2+3", [](TaskRecord&, int& result) { result = 5; }, "the result is none of the documented values"},
         {"2+3", [](TaskRecord&, int& result) { result = 1011; },
          "a status code came back from something other than a memory join"},
-        {"#mem+", [](TaskRecord& r, int& result) {
+        {"#mem+",
+         [](TaskRecord& r, int& result) {
              result = 1002;
              CopyText(r.szMemory, "1");
-         }, "a failed memory join changed the record"},
-        {"#501", [](TaskRecord&, int& result) { result = 502; },
-         "a number line returned another number than its own"},
+         },
+         "a failed memory join changed the record"},
+        {"#501", [](TaskRecord&, int& result) { result = 502; }, "a number line returned another number than its own"},
         {"#501", [](TaskRecord& r, int&) { r.iDecimals = 3; }, "a number line changed the record"},
         {"2+3", [](TaskRecord& r, int&) { r.iDecimals = 7; }, "settings changed on a line that is no command"},
         {"#deg", [](TaskRecord& r, int&) { r.iNumberMode = kModeFixed; },
@@ -57,12 +58,13 @@ TEST(RecordInvariants, AcceptRealCalculationsAndNameEachDamage) {
         {"#mem", [](TaskRecord& r, int&) { CopyText(r.szMemory, "6"); }, "a memory store did not copy szResult"},
         {"#mem+", [](TaskRecord& r, int&) { CopyText(r.szMemory, "Incorrect syntax"); },
          "a memory join left no number in szMemory"},
-        {"5/0", [](TaskRecord& r, int&) { CopyText(r.szAnswer, "5"); },
-         "after a failure szResult and szAnswer differ"},
-        {"5/0", [](TaskRecord& r, int&) {
+        {"5/0", [](TaskRecord& r, int&) { CopyText(r.szAnswer, "5"); }, "after a failure szResult and szAnswer differ"},
+        {"5/0",
+         [](TaskRecord& r, int&) {
              CopyText(r.szResult, "Division by zero");
              CopyText(r.szAnswer, "Division by zero");
-         }, "after a failure szResult is no status message"},
+         },
+         "after a failure szResult is no status message"},
         {"   ", [](TaskRecord& r, int&) { CopyText(r.szAnswer, "5"); },
          "an empty task left text in szMaths, szResult or szAnswer"},
         {"x^2-5x+6", [](TaskRecord& r, int&) { CopyText(r.szTask, "x^2-5x+6"); },

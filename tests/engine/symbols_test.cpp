@@ -49,7 +49,7 @@ TEST(LowerCaseRules, RaisedFollowersMakeTwoOneLetterSymbols) {
             char first[kMassTextSize] = {ToUpper(rule.letter), 0};
             char second[kMassTextSize] = {ToUpper(*next), 0};
             SCOPED_TRACE(pair);
-            EXPECT_EQ(LookUpAtomicMass(pair), 0);  // an element in the right case (Co) ...
+            EXPECT_EQ(LookUpAtomicMass(pair), 0);   // an element in the right case (Co) ...
             EXPECT_EQ(LookUpAtomicMass(first), 0);  // ... and two in lower case (CO)
             EXPECT_EQ(LookUpAtomicMass(second), 0);
         }
@@ -123,17 +123,11 @@ TEST(CorrectSymbolCase, RaisesTheKindOnACapital) {
         int result;
     };
     const Row rows[] = {
-        {":22;(30)", 1, 1},
-        {"NaCl", 1, 3},
-        {":22;(x)", 1, 3},  // x is raised, counted, then lowered again
-        {"e", 1, 3},        // likewise a lone e that follows no digit
-        {"2e5", 1, 1},
-        {"1E+5", 0, 2},
-        {"2+3", 0, 0},
-        {"NaCl", 0, 2},
-        {"NaCl", 2, 2},
-        {"x^2", 4, 4},
-        {"jq", 1, 1},  // raised to Q only as a second lower-case letter: no capital step
+        {":22;(30)", 1, 1}, {"NaCl", 1, 3}, {":22;(x)", 1, 3},  // x is raised, counted, then lowered again
+        {"e", 1, 3},                                            // likewise a lone e that follows no digit
+        {"2e5", 1, 1},      {"1E+5", 0, 2}, {"2+3", 0, 0},     {"NaCl", 0, 2},
+        {"NaCl", 2, 2},     {"x^2", 4, 4},  {"jq", 1, 1},  // raised to Q only as a second lower-case letter: no capital
+                                                           // step
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(std::string(row.text) + " kind " + std::to_string(row.kind));

@@ -19,8 +19,8 @@ inline std::string CanonicalExponent(const std::string& text) {
             size_t j = i + 1;
             if (j < text.size() && (text[j] == '+' || text[j] == '-')) out.push_back(text[j++]);
             size_t digits = j;
-            while (digits < text.size() && text[digits] == '0' && digits + 1 < text.size() &&
-                   text[digits + 1] >= '0' && text[digits + 1] <= '9')
+            while (digits < text.size() && text[digits] == '0' && digits + 1 < text.size() && text[digits + 1] >= '0' &&
+                   text[digits + 1] <= '9')
                 ++digits;
             i = digits - 1;
         }
@@ -28,8 +28,7 @@ inline std::string CanonicalExponent(const std::string& text) {
     return out;
 }
 
-#define EXPECT_NUMBER_TEXT(actual, expected) \
-    EXPECT_EQ(CanonicalExponent(actual), CanonicalExponent(expected))
+#define EXPECT_NUMBER_TEXT(actual, expected) EXPECT_EQ(CanonicalExponent(actual), CanonicalExponent(expected))
 
 // A record with the main window's defaults and `task` in szTask.
 inline TaskRecord MakeRecord(const char* task = "") {

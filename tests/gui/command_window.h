@@ -23,7 +23,6 @@ using ::WindowText;
 // Runs the thread's waiting messages through the program's message routing.
 inline void PumpMessages() { Pump(); }
 
-
 // Closes the next modal window with this title that appears while it lives
 // (a message box or a dialog), pressing its OK button, and keeps what it
 // showed. Start it before the command that opens the window.
@@ -52,7 +51,9 @@ protected:
 
     // Sets the input line's text and selects characters start to end.
     void SetInput(const std::string& text, int start, int end);
-    void SetInput(const std::string& text) { SetInput(text, static_cast<int>(text.size()), static_cast<int>(text.size())); }
+    void SetInput(const std::string& text) {
+        SetInput(text, static_cast<int>(text.size()), static_cast<int>(text.size()));
+    }
     std::pair<int, int> InputSelection() const;
 
     using MainWindowTest::Click;

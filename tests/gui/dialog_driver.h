@@ -19,12 +19,12 @@
 #include <vector>
 
 // Control ids of the system's dialogs as they stand in their templates.
-inline constexpr int kFileNameField = 1148;    // file dialogs: the file name
-inline constexpr int kFileTypeList = 0x470;    // file dialogs: the type filter
+inline constexpr int kFileNameField = 1148;     // file dialogs: the file name
+inline constexpr int kFileTypeList = 0x470;     // file dialogs: the type filter
 inline constexpr int kMessageBoxText = 0xFFFF;  // message boxes: the text
 inline constexpr int kMessageBoxIcon = 0x440;   // message boxes: the icon
-inline constexpr int kPrintAllPages = 0x420;   // print dialog: "All"
-inline constexpr int kPrintPageRange = 0x422;  // print dialog: "Pages"
+inline constexpr int kPrintAllPages = 0x420;    // print dialog: "All"
+inline constexpr int kPrintPageRange = 0x422;   // print dialog: "Pages"
 inline constexpr int kPrintFromPage = 0x480;
 inline constexpr int kPrintToPage = 0x481;
 inline constexpr int kPrintCopies = 0x482;
@@ -52,9 +52,9 @@ struct SeenDialog {
 using DialogStep = std::function<void(HWND dialog, const SeenDialog& seen)>;
 
 // Steps that answer the usual way.
-DialogStep PressButton(int id);                        // e.g. IDOK, IDCANCEL, IDYES
-DialogStep EnterFileName(const std::string& path);     // fill the file name and press OK
-DialogStep PrintPages(int from, int to);               // choose a page range and press OK
+DialogStep PressButton(int id);                     // e.g. IDOK, IDCANCEL, IDYES
+DialogStep EnterFileName(const std::string& path);  // fill the file name and press OK
+DialogStep PrintPages(int from, int to);            // choose a page range and press OK
 
 class DialogDriver {
 public:

@@ -57,12 +57,8 @@ TEST_F(EditCommands, DeleteSelectionOrCharacterBeforeCaret) {
         int caret;
     };
     const Row rows[] = {
-        {0, 0, Source::kMenu, "12345", 0},
-        {0, 0, Source::kToolbar, "12345", 0},
-        {3, 3, Source::kMenu, "1245", 2},
-        {3, 3, Source::kToolbar, "1245", 2},
-        {5, 5, Source::kMenu, "1234", 4},
-        {1, 4, Source::kMenu, "15", 1},
+        {0, 0, Source::kMenu, "12345", 0},   {0, 0, Source::kToolbar, "12345", 0}, {3, 3, Source::kMenu, "1245", 2},
+        {3, 3, Source::kToolbar, "1245", 2}, {5, 5, Source::kMenu, "1234", 4},     {1, 4, Source::kMenu, "15", 1},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(testing::Message() << row.start << "-" << row.end << " " << SourceName(row.source));

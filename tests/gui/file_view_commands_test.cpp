@@ -78,8 +78,7 @@ TEST_F(ViewCommands, DisplayOnlyShrinksAndRestores) {
         int height;
         bool checked;
     };
-    const Step steps[] = {
-        {"F12", 205, true}, {"toolbar", 439, false}, {"menu", 205, true}, {"F12", 439, false}};
+    const Step steps[] = {{"F12", 205, true}, {"toolbar", 439, false}, {"menu", 205, true}, {"F12", 439, false}};
     for (const Step& step : steps) {
         SCOPED_TRACE(step.how);
         std::string how = step.how;

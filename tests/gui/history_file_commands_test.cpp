@@ -52,7 +52,9 @@ std::string ProposedName() {
     return name;
 }
 
-std::string Footer() { return std::string("\r\n=======================\r\nCalculated by Zentrabel\r\n") + kMakerAddress; }
+std::string Footer() {
+    return std::string("\r\n=======================\r\nCalculated by Zentrabel\r\n") + kMakerAddress;
+}
 
 const std::vector<std::string> kFilterNames = {"Text Files (*.txt)", "All Files (*.*)"};
 
@@ -72,8 +74,8 @@ protected:
         char temp[MAX_PATH];
         GetTempPathA(sizeof temp, temp);
         static int serial = 0;
-        dir_ = std::string(temp) + "zbl_histio_" + std::to_string(GetCurrentProcessId()) + "_" +
-               std::to_string(++serial);
+        dir_ =
+            std::string(temp) + "zbl_histio_" + std::to_string(GetCurrentProcessId()) + "_" + std::to_string(++serial);
         RemoveFolder(dir_);  // Wine gives out process ids again
         ASSERT_TRUE(CreateDirectoryA(dir_.c_str(), nullptr)) << dir_;
     }
@@ -397,8 +399,8 @@ TEST_F(HistoryFiles, SavedHistoryReplaysThroughBothDialogs) {
     // Banner, entries and footer come back as tasks, one line each: an entry
     // is calculated into itself again (the cleaning drops what follows "="),
     // the banner's date and the footer's words are no tasks.
-    for (const char* entry : {"\r\n5*5 = 25\r\n", "\r\nNaCl = 58.44276928\r\n",
-                              "Calculated by Zentrabel = Unknown element symbol\r\n"})
+    for (const char* entry :
+         {"\r\n5*5 = 25\r\n", "\r\nNaCl = 58.44276928\r\n", "Calculated by Zentrabel = Unknown element symbol\r\n"})
         EXPECT_NE(added.find(entry), std::string::npos) << entry << " in\n" << added;
 }
 
@@ -576,9 +578,10 @@ bool HavePdfPrinter(UnixShell& shell) {
     char name[256] = "";
     DWORD size = sizeof name;
     GetDefaultPrinterA(name, &size);
-    const int status = shell.Run(std::string("command -v pdftotext >/dev/null && command -v pdfinfo >/dev/null || exit 1\n"
-                                             "lpstat -v '") +
-                                 name + "' | grep -q 'cups-pdf:'");
+    const int status =
+        shell.Run(std::string("command -v pdftotext >/dev/null && command -v pdfinfo >/dev/null || exit 1\n"
+                              "lpstat -v '") +
+                  name + "' | grep -q 'cups-pdf:'");
     if (status == 0) return true;
     char required[4] = {};
     GetEnvironmentVariableA("ZBL_REQUIRE_PRINTER", required, sizeof required);
@@ -636,18 +639,18 @@ std::vector<std::vector<std::string>> SplitPages(const std::string& text) {
 // made, reads it back with pdfinfo and pdftotext and removes it.
 bool ReadNewPdf(UnixShell& shell, const std::string& dir, PrintedPdf& pdf) {
     const int status = shell.Run(std::string(kPdfOutput) +
-                                 "i=0; new=\n"
-                                 "while [ $i -lt 600 ]; do\n"
-                                 "  for f in \"$out\"/*.pdf; do\n"
-                                 "    [ -e \"$f\" ] || continue\n"
-                                 "    grep -qxF \"$(basename \"$f\")\" before.list || new=$f\n"
-                                 "  done\n"
-                                 "  [ -n \"$new\" ] && pdfinfo \"$new\" >/dev/null 2>&1 && break\n"
-                                 "  new=; i=$((i + 1)); sleep 0.1\n"
-                                 "done\n"
-                                 "[ -n \"$new\" ] || { echo \"no new PDF in $out\"; exit 3; }\n"
-                                 "pdfinfo \"$new\" >info.txt && pdftotext \"$new\" text.txt &&\n"
-                                 "pdftotext -bbox -f 1 -l 1 \"$new\" bbox.html && rm -f \"$new\"",
+                                     "i=0; new=\n"
+                                     "while [ $i -lt 600 ]; do\n"
+                                     "  for f in \"$out\"/*.pdf; do\n"
+                                     "    [ -e \"$f\" ] || continue\n"
+                                     "    grep -qxF \"$(basename \"$f\")\" before.list || new=$f\n"
+                                     "  done\n"
+                                     "  [ -n \"$new\" ] && pdfinfo \"$new\" >/dev/null 2>&1 && break\n"
+                                     "  new=; i=$((i + 1)); sleep 0.1\n"
+                                     "done\n"
+                                     "[ -n \"$new\" ] || { echo \"no new PDF in $out\"; exit 3; }\n"
+                                     "pdfinfo \"$new\" >info.txt && pdftotext \"$new\" text.txt &&\n"
+                                     "pdftotext -bbox -f 1 -l 1 \"$new\" bbox.html && rm -f \"$new\"",
                                  90);
     if (status != 0) {
         ADD_FAILURE() << "no PDF read back (" << status << "): " << shell.Output();
@@ -695,8 +698,7 @@ TEST_F(HistoryFiles, PrintedPdfHoldsTheHistoryPageByPage) {
         SetHistory(row.history);
         ASSERT_EQ(shell.Run(std::string(kPdfOutput) + "mkdir -p \"$out\" && ls -1 \"$out\" >before.list"), 0)
             << shell.Output();
-        std::vector<SeenDialog> seen =
-            Run(IDM_PRINT, {row.from ? PrintPages(row.from, row.to) : PressButton(IDOK)});
+        std::vector<SeenDialog> seen = Run(IDM_PRINT, {row.from ? PrintPages(row.from, row.to) : PressButton(IDOK)});
         ASSERT_EQ(seen.size(), 1u) << Describe(seen);
         PrintedPdf pdf;
         ASSERT_TRUE(ReadNewPdf(shell, dir_, pdf));

@@ -98,7 +98,10 @@ const Line kExpectedMenu[] = {
     {IDM_CONSTANT_GAS, "R\t8.314510 J/molK", "8.314510"},
     {IDM_CONSTANT_PRESSURE, "p0\t101325 Pa", "101325"},
     // The degree sign is byte 0xB0 of the Windows Latin-1 code page.
-    {IDM_CONSTANT_ZERO_CELSIUS, "t0\t-273.15 \xB0" "C", "-273.15"},
+    {IDM_CONSTANT_ZERO_CELSIUS,
+     "t0\t-273.15 \xB0"
+     "C",
+     "-273.15"},
     {IDM_CONSTANT_MOLAR_VOLUME, "Vm\t0.0224141 m3/mol", "0.0224141"},
 };
 

@@ -81,20 +81,13 @@ TEST_F(Layout, ControlsAndTheirTexts) {
         bool visible;
     };
     const Row rows[] = {
-        {IDC_EQUALS, "Button", "=", true},
-        {IDC_MEMORY_INDICATOR, "Static", "MEM", true},
-        {IDC_MODE_AUTO, "Static", "AUTO", true},
-        {IDC_MODE_SCI, "Static", "SCI", true},
-        {IDC_MODE_FIX, "Static", "FIX", true},
-        {IDC_ANGLE_RAD, "Static", "RAD", true},
-        {IDC_ANGLE_DEG, "Static", "DEG", true},
-        {IDC_ANGLE_GRAD, "Static", "GRAD", true},
-        {IDC_PREVIOUS_TASK, "Static", "", true},
-        {IDC_CURRENT_TASK, "Static", "", true},
-        {IDC_PREVIOUS_ANSWER, "Static", "", true},
-        {IDC_CURRENT_ANSWER, "Static", "", true},
-        {IDC_X1_LABEL, "Static", "x1 =", false},
-        {IDC_X2_LABEL, "Static", "x2 =", false},
+        {IDC_EQUALS, "Button", "=", true},         {IDC_MEMORY_INDICATOR, "Static", "MEM", true},
+        {IDC_MODE_AUTO, "Static", "AUTO", true},   {IDC_MODE_SCI, "Static", "SCI", true},
+        {IDC_MODE_FIX, "Static", "FIX", true},     {IDC_ANGLE_RAD, "Static", "RAD", true},
+        {IDC_ANGLE_DEG, "Static", "DEG", true},    {IDC_ANGLE_GRAD, "Static", "GRAD", true},
+        {IDC_PREVIOUS_TASK, "Static", "", true},   {IDC_CURRENT_TASK, "Static", "", true},
+        {IDC_PREVIOUS_ANSWER, "Static", "", true}, {IDC_CURRENT_ANSWER, "Static", "", true},
+        {IDC_X1_LABEL, "Static", "x1 =", false},   {IDC_X2_LABEL, "Static", "x2 =", false},
         {IDC_COPY_BUFFER, "Edit", "", false},
     };
     for (const Row& row : rows) {
@@ -354,19 +347,24 @@ TEST_F(Layout, Tooltips) {
         const char* text;
     };
     const Row rows[] = {
-        {IDC_KEY_POWER, "Power (x^y)"},        {IDC_KEY_ROOT, "Root (y_x)"},
-        {IDC_KEY_INVERSE, "Inverse function"}, {IDC_KEY_ENCLOSE, "Enclose expression"},
-        {IDC_KEY_RECIPROCAL, "Reciprocal"},    {IDC_KEY_MEMORY_STORE, "Memory store"},
-        {IDC_KEY_MEMORY_RECALL, "Memory recall"}, {IDC_KEY_EXPONENT, "Exponent"},
-        {IDC_MEMORY_INDICATOR, "Memory"},      {IDC_PREVIOUS_TASK, ""},
-        {IDC_CURRENT_TASK, ""},                {IDC_KEY_7, "(no tooltip)"},
+        {IDC_KEY_POWER, "Power (x^y)"},
+        {IDC_KEY_ROOT, "Root (y_x)"},
+        {IDC_KEY_INVERSE, "Inverse function"},
+        {IDC_KEY_ENCLOSE, "Enclose expression"},
+        {IDC_KEY_RECIPROCAL, "Reciprocal"},
+        {IDC_KEY_MEMORY_STORE, "Memory store"},
+        {IDC_KEY_MEMORY_RECALL, "Memory recall"},
+        {IDC_KEY_EXPONENT, "Exponent"},
+        {IDC_MEMORY_INDICATOR, "Memory"},
+        {IDC_PREVIOUS_TASK, ""},
+        {IDC_CURRENT_TASK, ""},
+        {IDC_KEY_7, "(no tooltip)"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.id);
         EXPECT_EQ(Tooltip(row.id), row.text);
     }
 }
-
 
 TEST_F(Layout, ToolbarButtonsAndTips) {
     HWND toolbar = FindToolbar(Main());

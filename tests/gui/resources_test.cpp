@@ -214,7 +214,9 @@ TEST_F(Resources, InsertMenu) {
         {IDM_CONSTANT_PERMEABILITY, "Permeability of vacuum\t12.566370614e7 N/A2"},
         {IDM_CONSTANT_PI, "Pi\t3.14159265358979"},
         // The degree sign is the Windows Latin-1 byte 0xB0.
-        {IDM_CONSTANT_ZERO_CELSIUS, "t0\t-273.15 \xB0" "C"},
+        {IDM_CONSTANT_ZERO_CELSIUS,
+         "t0\t-273.15 \xB0"
+         "C"},
         {IDM_CONSTANT_MOLAR_VOLUME, "Vm\t0.0224141 m3/mol"},
     };
     for (const Row& row : rows) {
@@ -261,8 +263,8 @@ INT_PTR CALLBACK InspectOnly(HWND, UINT message, WPARAM, LPARAM) { return messag
 // The Number Format template as the dialog manager builds it: each control's
 // class, kind, text and size in dialog units.
 TEST(NumberFormatTemplate, ControlsAsDescribed) {
-    HWND dialog = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_NUMBER_FORMAT), nullptr,
-                                     InspectOnly, 0);
+    HWND dialog =
+        CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_NUMBER_FORMAT), nullptr, InspectOnly, 0);
     ASSERT_NE(dialog, nullptr);
     struct Row {
         int id;
@@ -303,9 +305,7 @@ TEST(NumberFormatTemplate, ControlsAsDescribed) {
         EXPECT_NE(GetWindowLongA(GetDlgItem(dialog, id), GWL_STYLE) & WS_GROUP, 0);
     }
     // Sizes in dialog units: the edit 14 x 11, the spinner 12 x 11.
-    const struct {
-        int id, width, height;
-    } sizes[] = {{IDC_FORMAT_DECIMALS, 14, 11}, {IDC_FORMAT_SPINNER, 12, 11}};
+    const struct { int id, width, height; } sizes[] = {{IDC_FORMAT_DECIMALS, 14, 11}, {IDC_FORMAT_SPINNER, 12, 11}};
     for (const auto& size : sizes) {
         SCOPED_TRACE(size.id);
         RECT units{0, 0, size.width, size.height};

@@ -18,13 +18,13 @@ namespace {
 
 using command_tests::CommandWindow;
 
-UINT (WINAPI* DpiOfWindow)(HWND) = nullptr;
-BOOL (WINAPI* FrameForDpi)(RECT*, DWORD, BOOL, DWORD, UINT) = nullptr;
+UINT(WINAPI* DpiOfWindow)(HWND) = nullptr;
+BOOL(WINAPI* FrameForDpi)(RECT*, DWORD, BOOL, DWORD, UINT) = nullptr;
 
 void FindDpiFunctions() {
     HMODULE user = GetModuleHandleA("user32.dll");
-    DpiOfWindow = reinterpret_cast<UINT(WINAPI*)(HWND)>(
-        reinterpret_cast<void*>(GetProcAddress(user, "GetDpiForWindow")));
+    DpiOfWindow =
+        reinterpret_cast<UINT(WINAPI*)(HWND)>(reinterpret_cast<void*>(GetProcAddress(user, "GetDpiForWindow")));
     FrameForDpi = reinterpret_cast<BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD, UINT)>(
         reinterpret_cast<void*>(GetProcAddress(user, "AdjustWindowRectExForDpi")));
 }
@@ -108,7 +108,8 @@ struct Face {
 BOOL CALLBACK CollectTooltipHeights(HWND window, LPARAM data) {
     char className[64] = "";
     GetClassNameA(window, className, sizeof className);
-    if (lstrcmpiA(className, TOOLTIPS_CLASSA) == 0) reinterpret_cast<std::vector<int>*>(data)->push_back(TextHeight(window));
+    if (lstrcmpiA(className, TOOLTIPS_CLASSA) == 0)
+        reinterpret_cast<std::vector<int>*>(data)->push_back(TextHeight(window));
     return TRUE;
 }
 
@@ -293,8 +294,8 @@ TEST_F(DpiScaling, NothingOverlapsOrIsCut) {
             EXPECT_LE(place.x + place.width, client.right);
             EXPECT_LE(place.y + place.height, client.bottom);
         }
-        const int display[] = {IDC_MEMORY_INDICATOR, IDC_MODE_AUTO,     IDC_MODE_SCI,        IDC_MODE_FIX,
-                               IDC_ANGLE_RAD,        IDC_ANGLE_DEG,     IDC_ANGLE_GRAD,      IDC_PREVIOUS_TASK,
+        const int display[] = {IDC_MEMORY_INDICATOR, IDC_MODE_AUTO,       IDC_MODE_SCI,       IDC_MODE_FIX,
+                               IDC_ANGLE_RAD,        IDC_ANGLE_DEG,       IDC_ANGLE_GRAD,     IDC_PREVIOUS_TASK,
                                IDC_CURRENT_TASK,     IDC_PREVIOUS_ANSWER, IDC_CURRENT_ANSWER, IDC_PAST_TASKS};
         for (int id : display) {
             SCOPED_TRACE(id);

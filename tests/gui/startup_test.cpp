@@ -126,8 +126,7 @@ TEST(Startup, CreationFailuresAreReported) {
         }
         EXPECT_EQ(FindThreadWindow(gui, "#32770", "Task History"), nullptr);
         MSG message;
-        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-        }
+        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {}
         UnregisterClassA("myWindowClass", instance);
     }
 }
@@ -151,8 +150,7 @@ TEST(Startup, TimeToFirstPaintedWindow) {
     EXPECT_FALSE(GetUpdateRect(main, &update, FALSE));
     DestroyWindow(main);
     MSG message;
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-    }
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {}
     UnregisterClassA("myWindowClass", GetModuleHandleA(nullptr));
 }
 
@@ -246,7 +244,8 @@ TEST(Version, ResourceOfEachExecutableCarriesTheProjectVersion) {
         ASSERT_TRUE(VerQueryValueA(info.data(), "\\", reinterpret_cast<void**>(&fixed), &length));
         ASSERT_EQ(length, sizeof(VS_FIXEDFILEINFO));
         EXPECT_EQ(fixed->dwSignature, 0xFEEF04BDu);
-        EXPECT_EQ(fixed->dwFileVersionMS, static_cast<DWORD>(MAKELONG(ZBL_PROJECT_VERSION_MINOR, ZBL_PROJECT_VERSION_MAJOR)));
+        EXPECT_EQ(fixed->dwFileVersionMS,
+                  static_cast<DWORD>(MAKELONG(ZBL_PROJECT_VERSION_MINOR, ZBL_PROJECT_VERSION_MAJOR)));
         EXPECT_EQ(fixed->dwFileVersionLS, static_cast<DWORD>(MAKELONG(0, ZBL_PROJECT_VERSION_PATCH)));
         EXPECT_EQ(fixed->dwProductVersionMS, fixed->dwFileVersionMS);
         EXPECT_EQ(fixed->dwProductVersionLS, fixed->dwFileVersionLS);

@@ -90,13 +90,13 @@ TEST(HistoryReplay, SplitsAtCarriageReturns) {
         Lines lines;
     };
     const Row rows[] = {
-        {"", {""}},                                       // an empty file still sends one empty task
-        {"1+1", {"1+1"}},                                 // a last line without a line end is calculated
+        {"", {""}},        // an empty file still sends one empty task
+        {"1+1", {"1+1"}},  // a last line without a line end is calculated
         {"1+1\r", {"1+1", ""}},
-        {"1+1\r\n2+2\r\n", {"1+1", "\n2+2", "\n"}},       // the LF begins each following line
+        {"1+1\r\n2+2\r\n", {"1+1", "\n2+2", "\n"}},  // the LF begins each following line
         {"1+1\r\n2+2", {"1+1", "\n2+2"}},
         {"a\rb\rc", {"a", "b", "c"}},
-        {"a\nb\n", {"a\nb\n"}},                           // a lone LF ends nothing
+        {"a\nb\n", {"a\nb\n"}},  // a lone LF ends nothing
         {"\r\n\r\n", {"", "\n", "\n"}},
         {"a\r\rb", {"a", "", "b"}},
         {"\r", {"", ""}},
@@ -158,8 +158,16 @@ TEST(HistoryReplay, SavedHistoryReplaysBannerEntriesAndFooter) {
     ASSERT_EQ(WriteHistoryContent(history.data(), history.size(), RecordingWriter::Write, &file),
               HistorySave::kWritten);
     const std::vector<std::string> expected = {
-        "", "\nZentrabel 1.0", "\n", "\n2+2 = 4", "\n", "\nNaCl = 58.44", "\n",
-        "\n=======================", "\nCalculated by Zentrabel", std::string("\n") + kMakerAddress,
+        "",
+        "\nZentrabel 1.0",
+        "\n",
+        "\n2+2 = 4",
+        "\n",
+        "\nNaCl = 58.44",
+        "\n",
+        "\n=======================",
+        "\nCalculated by Zentrabel",
+        std::string("\n") + kMakerAddress,
     };
     EXPECT_EQ(Texts(Replay(file.written)), expected);
 }

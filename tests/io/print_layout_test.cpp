@@ -41,12 +41,8 @@ TEST(PrintGeometry, PageRangeAndMinimum) {
     };
     const Row rows[] = {
         {false, 2, 3, 1, 999},  // without a chosen range: pages 1 to 999
-        {false, 1, 1, 1, 999},
-        {true, 2, 3, 2, 3},
-        {true, 5, 5, 5, 5},
-        {true, 3, 2, 2, 3},
-        {true, 0, 0, 1, 1},
-        {true, -4, 2, 1, 2},
+        {false, 1, 1, 1, 999}, {true, 2, 3, 2, 3}, {true, 5, 5, 5, 5},
+        {true, 3, 2, 2, 3},    {true, 0, 0, 1, 1}, {true, -4, 2, 1, 2},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(testing::Message() << row.chosen << " " << row.from << "-" << row.to);
@@ -65,8 +61,8 @@ TEST(PrintedLines, WidthFromCharactersPerLine) {
         size_t width;
     };
     const Row rows[] = {
-        {80, 79}, {2, 1}, {128, 127}, {129, 127}, {5000, 127},
-        {1, 1}, {0, 1}, {-7, 1},  // too narrow a page still advances one character a line
+        {80, 79},    {2, 1}, {128, 127}, {129, 127},
+        {5000, 127}, {1, 1}, {0, 1},     {-7, 1},  // too narrow a page still advances one character a line
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.charsPerLine);
@@ -103,8 +99,8 @@ TEST(PrintedLines, CutAtCarriageReturnOrWidth) {
         {"abc\r\nd", 3, {"abc", "", "d"}},
         {"ab\r\nd", 3, {"ab", "d"}},
         {"\r\n\r\n", 5, {"", ""}},
-        {"a\r", 5, {"a"}},          // a CR at the very end does not step past the text
-        {"a\rb", 5, {"a", "b"}},    // only an LF goes with the CR
+        {"a\r", 5, {"a"}},        // a CR at the very end does not step past the text
+        {"a\rb", 5, {"a", "b"}},  // only an LF goes with the CR
         {"a\r\r\nb", 5, {"a", "", "b"}},
         {"a\nb", 5, {"a\nb"}},
         {"ab\r\n", 0, {"a", "b", ""}},  // width 0 is taken as 1
@@ -147,7 +143,7 @@ public:
     }
 
     std::vector<std::vector<std::string>> pages;  // one entry per page that got a line or was started
-    int newPages = 0;                              // pages started after the first one
+    int newPages = 0;                             // pages started after the first one
 
 private:
     PageGeometry g_;
@@ -257,7 +253,7 @@ TEST(PrintLayout, LongHistoryCounts) {
     };
     const Row rows[] = {
         {100000, 60, {1, 99999}, 1667, 100000},
-        {100000, 60, {1, 999}, 999, 999 * 60},   // pages after the range end the loop
+        {100000, 60, {1, 999}, 999, 999 * 60},  // pages after the range end the loop
         {100000, 60, {1000, 1002}, 3, 180},
     };
     for (const Row& row : rows) {

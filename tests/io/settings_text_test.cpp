@@ -31,8 +31,7 @@ std::string ExpectedFile(const std::string& viewLines, const std::string& angle,
            "= CONFIGURATION FILE FOR ZBL =\r\n"
            "==============================\r\n"
            "\r\r\n= CHANGES THE APPERANCE OF THE CALCULATOR =\r\n" +
-           viewLines +
-           "\r\r\n= CHANGES THE UNIT OF ANGLE MEASUREMENT =\r\n" + angle +
+           viewLines + "\r\r\n= CHANGES THE UNIT OF ANGLE MEASUREMENT =\r\n" + angle +
            "\r\r\n= CHANGES THE DISPLAYED NUMBER FORMATS =\r\n" + numbers +
            "\r\r\n= END OF CONFIGURATION FILE  =\r\n"
            "==============================\r\n";
@@ -92,9 +91,17 @@ TEST(SettingsText, LinesFollowTheSettings) {
         {"history only", defaults, {0, 0, 1, 0}, "#503   = View history\r\n", kRadiansLine, kDefaultNumbers},
         // Any non-zero flag counts as set.
         {"flag 7", defaults, {0, 7, 0, 0}, "#502   = Always on top\r\n", kRadiansLine, kDefaultNumbers},
-        {"degrees", with([](TaskRecord& r) { r.iAngleUnit = kDegrees; }), {}, "",
-         "#deg   = Set angle unit to degrees\r\n", kDefaultNumbers},
-        {"grads", with([](TaskRecord& r) { r.iAngleUnit = kGrads; }), {}, "", "#grad   = Set angle unit to grads\r\n",
+        {"degrees",
+         with([](TaskRecord& r) { r.iAngleUnit = kDegrees; }),
+         {},
+         "",
+         "#deg   = Set angle unit to degrees\r\n",
+         kDefaultNumbers},
+        {"grads",
+         with([](TaskRecord& r) { r.iAngleUnit = kGrads; }),
+         {},
+         "",
+         "#grad   = Set angle unit to grads\r\n",
          kDefaultNumbers},
         {"angle 5", with([](TaskRecord& r) { r.iAngleUnit = 5; }), {}, "", kRadiansLine, kDefaultNumbers},
         {"angle -1", with([](TaskRecord& r) { r.iAngleUnit = -1; }), {}, "", kRadiansLine, kDefaultNumbers},
@@ -106,7 +113,9 @@ TEST(SettingsText, LinesFollowTheSettings) {
              r.bFunctionSeparator = 0;
              r.bDecimalComma = 1;
          }),
-         {}, "", kRadiansLine,
+         {},
+         "",
+         kRadiansLine,
          "#sci   = Scientific mode for displaying numbers\r\n"
          "#dec 0 = Round number to 0 decimal places\r\n"
          "#dig 1 = Use space as thousands separator (0 = OFF, 1 = ON)\r\n"
@@ -117,7 +126,9 @@ TEST(SettingsText, LinesFollowTheSettings) {
              r.iNumberMode = kModeFixed;
              r.iDecimals = 15;
          }),
-         {}, "", kRadiansLine,
+         {},
+         "",
+         kRadiansLine,
          "#fix   = Fixed mode for displaying numbers\r\n"
          "#dec 15 = Round number to 15 decimal places\r\n"
          "#dig 0 = Use space as thousands separator (0 = OFF, 1 = ON)\r\n"
@@ -132,7 +143,9 @@ TEST(SettingsText, LinesFollowTheSettings) {
              r.bFunctionSeparator = INT_MAX;
              r.bDecimalComma = 2;  // only 1 selects the comma
          }),
-         {}, "", kRadiansLine,
+         {},
+         "",
+         kRadiansLine,
          "#auto  = Automatic mode for displaying numbers\r\n"
          "#dec -2147483648 = Round number to -2147483648 decimal places\r\n"
          "#dig -7 = Use space as thousands separator (0 = OFF, 1 = ON)\r\n"
@@ -190,17 +203,17 @@ TEST(SettingsReading, CommandLines) {
         {"\n", {}},
         {"#deg\n", {"#deg"}},
         {"#deg\r\n", {"#deg"}},
-        {"#deg", {}},                      // a last line without a line feed is not run
+        {"#deg", {}},  // a last line without a line feed is not run
         {"#deg\r\n#sci", {"#deg"}},
         {"#deg\r\n#sci\r", {"#deg"}},
         {"= TITLE =\r\n#dig 1 = comment\r\n", {"#dig 1 = comment"}},
-        {" #deg\n", {}},                   // only a "#" in the first place counts
-        {"\r\r\n#deg\r\n", {"#deg"}},      // the single-CR line before a title
-        {"#a\r\r\n", {"#a\r"}},            // one CR belongs to the line end, not two
+        {" #deg\n", {}},               // only a "#" in the first place counts
+        {"\r\r\n#deg\r\n", {"#deg"}},  // the single-CR line before a title
+        {"#a\r\r\n", {"#a\r"}},        // one CR belongs to the line end, not two
         {"#a\rb\n", {"#a\rb"}},
         {"\n\n#\n\n", {"#"}},
         {"#5\n\r\n#6\n", {"#5", "#6"}},
-        {std::string("#a\0b\n#c\n", 8), {"#a", "#c"}},  // the task ends at the NUL
+        {std::string("#a\0b\n#c\n", 8), {"#a", "#c"}},          // the task ends at the NUL
         {"#" + tail508 + "\r\n#ok\n", {"#" + tail508, "#ok"}},  // 509 characters: as many as the input line takes
         {"#" + tail508 + "\n", {"#" + tail508}},
         {"#" + tail508 + "y\r\n#ok\n", {"#ok"}},  // 510 characters: skipped whole

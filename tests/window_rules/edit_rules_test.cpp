@@ -53,11 +53,8 @@ TEST(DeleteRule, SelectionOrCharacterBeforeCaret) {
         Selection range;
     };
     const Row rows[] = {
-        {{0, 0}, false, {0, 0}},
-        {{3, 3}, true, {2, 3}},
-        {{1, 1}, true, {0, 1}},
-        {{1, 4}, true, {1, 4}},
-        {{0, 2}, true, {0, 2}},
+        {{0, 0}, false, {0, 0}}, {{3, 3}, true, {2, 3}}, {{1, 1}, true, {0, 1}},
+        {{1, 4}, true, {1, 4}},  {{0, 2}, true, {0, 2}},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(testing::Message() << row.selection.start << "-" << row.selection.end);

@@ -24,8 +24,8 @@ struct ItemGroup {
 };
 
 const ItemGroup kGroups[] = {
-    {2201, 2214, Group::kFragment},  {2215, 2221, Group::kConstant},  {2222, 2222, Group::kFragment},
-    {2231, 2239, Group::kConstant},  {2251, 2281, Group::kFunction},  {2282, 2284, Group::kValueName},
+    {2201, 2214, Group::kFragment},  {2215, 2221, Group::kConstant}, {2222, 2222, Group::kFragment},
+    {2231, 2239, Group::kConstant},  {2251, 2281, Group::kFunction}, {2282, 2284, Group::kValueName},
     {2285, 2285, Group::kFactorial}, {2286, 2286, Group::kTemplate},
 };
 

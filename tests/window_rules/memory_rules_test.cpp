@@ -144,7 +144,8 @@ TEST(MemoryAdd, SmallNegativeAnswersInEveryLayout) {
 
 TEST(MemoryAdd, SumsInTheCurrentFormat) {
     // Grouped answers with a decimal comma are read back whole.
-    const Step grouped[] = {{"1234.5", false, true, "1 234,5"}, {"", false, true, "2 469"}, {"0.5", true, true, "2 468,5"}};
+    const Step grouped[] = {
+        {"1234.5", false, true, "1 234,5"}, {"", false, true, "2 469"}, {"0.5", true, true, "2 468,5"}};
     RunSequence({0, 2, 1, 1}, "", grouped, std::size(grouped));
     const Step fixed[] = {{"1/3", false, true, "0.33"}, {"1/3", false, true, "0.66"}};
     RunSequence({2, 2, 0, 0}, "", fixed, std::size(fixed));

@@ -33,25 +33,30 @@ void ExpectKeys(const std::vector<std::string>& tasks, std::string line, const s
 
 TEST(TaskRecall, UpToTheOldestAndDownToTheTypedText) {
     ExpectKeys({"3+3", "2+2", "1+1"}, "7*",
-               {{'U', "3+3"}, {'U', "2+2"}, {'U', "1+1"}, {'U', "1+1"}, {'D', "2+2"}, {'D', "3+3"}, {'D', "7*"},
+               {{'U', "3+3"},
+                {'U', "2+2"},
+                {'U', "1+1"},
+                {'U', "1+1"},
+                {'D', "2+2"},
+                {'D', "3+3"},
+                {'D', "7*"},
                 // Below the typed text there is nothing more.
                 {'D', "7*"},
                 {'U', "3+3"}});
 }
 
-TEST(TaskRecall, DownWithoutARecallKeepsTheLine) {
-    ExpectKeys({"3+3"}, "5", {{'D', "5"}, {'D', "5"}});
-}
+TEST(TaskRecall, DownWithoutARecallKeepsTheLine) { ExpectKeys({"3+3"}, "5", {{'D', "5"}, {'D', "5"}}); }
 
-TEST(TaskRecall, NoPastTasksKeepTheLine) {
-    ExpectKeys({}, "5", {{'U', "5"}, {'D', "5"}});
-}
+TEST(TaskRecall, NoPastTasksKeepTheLine) { ExpectKeys({}, "5", {{'U', "5"}, {'D', "5"}}); }
 
 TEST(TaskRecall, TypingEndsTheSessionAndKeepsTheNewText) {
     ExpectKeys({"2+2", "1+1"}, "",
-               {{'U', "2+2"}, {'U', "1+1"}, {'T', "1+1*9"},
+               {{'U', "2+2"},
+                {'U', "1+1"},
+                {'T', "1+1*9"},
                 // A new session begins at the newest task again.
-                {'U', "2+2"}, {'D', "1+1*9"}});
+                {'U', "2+2"},
+                {'D', "1+1*9"}});
 }
 
 TEST(TaskRecall, AnEmptiedLineEndsTheSession) {
