@@ -1,7 +1,5 @@
 #include "answer_fit.h"
 
-#include <commctrl.h>
-
 #include "app.h"
 #include "control_fonts.h"
 #include "display_rules.h"
@@ -11,7 +9,6 @@ namespace {
 // Below this character height text is no longer worth reading; an answer
 // that still does not fit is shown in it (cut) rather than smaller.
 constexpr int kSmallestHeight = 6;
-constexpr UINT_PTR kSubclassId = 1;
 
 void SelectMeasuringFont(AnswerFonts& fonts, HFONT font) {
     if (font == fonts.measuringFont) return;
@@ -83,21 +80,26 @@ void SetFontFor(AppState& app, HWND line, const char* text, BOOL redraw) {
     }
 }
 
-// The subclass's reference data is the state of the main window.
-LRESULT CALLBACK AnswerLineProc(HWND line, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR state) {
-    if (message == WM_NCDESTROY) RemoveWindowSubclass(line, AnswerLineProc, kSubclassId);
-    LRESULT result = DefSubclassProc(line, message, wParam, lParam);
+// The line's user data is the state of the main window.
+LRESULT CALLBACK AnswerLineProc(HWND line, UINT message, WPARAM wParam, LPARAM lParam) {
+    AppState& app = *reinterpret_cast<AppState*>(GetWindowLongPtrA(line, GWLP_USERDATA));
+    LRESULT result = CallWindowProcA(app.answerLineProc, line, message, wParam, lParam);
     // The text is read back from the line rather than taken from the message,
-    // which a subclass may see in either character set. Both the new text and
-    // the new font only invalidate the line, so it is drawn once.
-    if (message == WM_SETTEXT) FitAnswerFont(*reinterpret_cast<AppState*>(state), line);
+    // which may come in either character set. Both the new text and the new
+    // font only invalidate the line, so it is drawn once.
+    if (message == WM_SETTEXT) FitAnswerFont(app, line);
     return result;
 }
 
 }  // namespace
 
 void WatchAnswerLine(AppState& app, HWND line) {
-    if (line) SetWindowSubclass(line, AnswerLineProc, kSubclassId, reinterpret_cast<DWORD_PTR>(&app));
+    if (!line) return;
+    SetWindowLongPtrA(line, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&app));
+    // Both answer lines are statics: one procedure to hand their messages on to.
+    const auto previous =
+        reinterpret_cast<WNDPROC>(SetWindowLongPtrA(line, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(AnswerLineProc)));
+    if (previous != AnswerLineProc) app.answerLineProc = previous;
 }
 
 void FitAnswerFont(AppState& app, HWND line) {

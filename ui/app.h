@@ -73,6 +73,13 @@ struct AppState {
     AnswerFonts answerFonts;
     // What the Task History dialog is handed when it is created.
     HistoryDialogData historyDialogData;
+    // The window procedures the input line and the answer lines had before
+    // the window took their messages first. The lines are subclassed by
+    // replacing their procedure, not with the common controls' subclass
+    // chain, which under Wine asks the server for a window property on
+    // every message; their user data points back to this state.
+    WNDPROC inputLineProc;
+    WNDPROC answerLineProc;
 
     // The DPI the main window's face is laid out for.
     int dpi;

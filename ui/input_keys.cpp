@@ -10,8 +10,6 @@
 
 namespace {
 
-constexpr UINT_PTR kInputKeysId = 1;
-
 // Bit 29 of a key message: Alt was held.
 constexpr LPARAM kAltHeld = LPARAM{1} << 29;
 
@@ -76,9 +74,9 @@ bool OnKey(AppState& app, UINT message, WPARAM key, LPARAM flags) {
     return false;
 }
 
-// The subclass's reference data is the state of the main window.
-LRESULT CALLBACK InputKeysProc(HWND input, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR state) {
-    AppState& app = *reinterpret_cast<AppState*>(state);
+// The line's user data is the state of the main window.
+LRESULT CALLBACK InputKeysProc(HWND input, UINT message, WPARAM wParam, LPARAM lParam) {
+    AppState& app = *reinterpret_cast<AppState*>(GetWindowLongPtrA(input, GWLP_USERDATA));
     switch (message) {
     case WM_KEYDOWN:
         if (OnKey(app, message, wParam, lParam)) return 0;
@@ -93,19 +91,20 @@ LRESULT CALLBACK InputKeysProc(HWND input, UINT message, WPARAM wParam, LPARAM l
         // no place in a one-line edit.
         if (wParam == '\r' || wParam == 0x1b) return 0;
         break;
-    case WM_NCDESTROY:
-        RemoveWindowSubclass(input, InputKeysProc, kInputKeysId);
-        break;
     default:
         break;
     }
-    return DefSubclassProc(input, message, wParam, lParam);
+    return CallWindowProcA(app.inputLineProc, input, message, wParam, lParam);
 }
 
 }  // namespace
 
 void WatchInputKeys(AppState& app, HWND inputLine) {
-    if (inputLine) SetWindowSubclass(inputLine, InputKeysProc, kInputKeysId, reinterpret_cast<DWORD_PTR>(&app));
+    if (!inputLine) return;
+    SetWindowLongPtrA(inputLine, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&app));
+    const auto previous = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(inputLine, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(InputKeysProc)));
+    if (previous != InputKeysProc) app.inputLineProc = previous;
 }
 
 bool PastTasksOpen(HWND pastTasks) { return pastTasks && SendMessageA(pastTasks, CB_GETDROPPEDSTATE, 0, 0) != 0; }
