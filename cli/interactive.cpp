@@ -131,7 +131,7 @@ int RunPlain(TaskRecord& record, OutputBuffer& out, bool terminal) {
 // sessions. Ctrl+C drops the line being typed; the session goes on.
 int RunEdited(TaskRecord& record, OutputBuffer& out) {
     InterruptCatcher interrupt;
-    EndCatcher end;  // a closed terminal window still keeps the session's lines
+    EndCatcher end(ZBL_FILENO(stdin));  // a closed terminal window still keeps the session's lines
     LineEditor editor(interrupt);
     HistoryFile history(HistoryPath(std::getenv("XDG_STATE_HOME"), std::getenv("HOME")));
     std::vector<std::string> earlier;

@@ -25,13 +25,15 @@ public:
 };
 
 // The end of a session from outside: SIGHUP (the terminal was closed) and
-// SIGTERM. While an EndCatcher lives they only note which came, and a read
-// that is waiting returns, so the session can keep what it must (its history)
-// before it ends by that signal after all (Resend), as its parent expects.
+// SIGTERM. While an EndCatcher lives they only note which came and put an
+// empty input (/dev/null) in place of `input`, so a read of it that is
+// waiting returns, and so does one that was about to start; the session can
+// then keep what it must (its history) before it ends by that signal after
+// all (Resend), as its parent expects. Nothing more is read from `input`.
 // On Windows nothing is installed.
 class EndCatcher {
 public:
-    EndCatcher();
+    explicit EndCatcher(int input);
     ~EndCatcher();  // puts back the actions found at construction
     EndCatcher(const EndCatcher&) = delete;
     EndCatcher& operator=(const EndCatcher&) = delete;

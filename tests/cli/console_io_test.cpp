@@ -14,6 +14,7 @@
 #include <io.h>
 #define fileno _fileno
 #else
+#include <poll.h>
 #include <pthread.h>
 #include <unistd.h>
 
@@ -208,6 +209,32 @@ TEST(InterruptCatcher, StopsAReaderWaitingInTheMiddleOfALine) {
     struct sigaction after;
     sigaction(SIGINT, nullptr, &after);
     EXPECT_EQ(after.sa_handler, before.sa_handler);
+}
+
+// SIGTERM or SIGHUP that comes before the next read starts waiting (no EINTR
+// will wake that read): the read finds the end of its input at once, with
+// the writer still there.
+TEST(EndCatcher, EndsAReadThatStartsAfterTheSignal) {
+    for (const int number : {SIGTERM, SIGHUP}) {
+        SCOPED_TRACE(number);
+        struct sigaction before;
+        sigaction(number, nullptr, &before);
+        {
+            Pipe pipe;
+            pipe.Send("1+2\n");
+            EndCatcher end(pipe.fds[0]);
+            EXPECT_EQ(end.Signal(), 0);
+            raise(number);
+            EXPECT_EQ(end.Signal(), number);
+            pollfd ready = {pipe.fds[0], POLLIN, 0};
+            ASSERT_EQ(poll(&ready, 1, 2000), 1) << "the read would wait";
+            char byte = 0;
+            EXPECT_EQ(read(pipe.fds[0], &byte, 1), 0);  // not the line waiting in the pipe
+        }
+        struct sigaction after;
+        sigaction(number, nullptr, &after);
+        EXPECT_EQ(after.sa_handler, before.sa_handler);
+    }
 }
 #endif
 
