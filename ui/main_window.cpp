@@ -68,9 +68,7 @@ LRESULT DoSaveSettings(const Command& command) {
 LRESULT DoNumberFormat(const Command& command) {
     AppState& app = command.app;
     RunNumberFormatDialog(app.instance, command.window, app.CurrentTask, app.iWindowGap, app.dpi);
-    app.PreviousTask.iNumberMode = app.CurrentTask.iNumberMode;
-    app.PreviousTask.iDecimals = app.CurrentTask.iDecimals;
-    app.PreviousTask.bDigitGrouping = app.CurrentTask.bDigitGrouping;
+    CopyDisplaySettings(app.CurrentTask, app.PreviousTask);
     UpdateAnswer(app.PreviousTask);
     SetDlgItemTextA(command.window, IDC_PREVIOUS_ANSWER, app.PreviousTask.szAnswer);
     return 0;

@@ -30,12 +30,7 @@ bool AddAnswerToMemory(TaskRecord& current, bool subtract) {
     if (!IsAnswerNumber(current.szAnswer)) return false;
     TaskRecord scratch;
     ResetTaskRecord(scratch);
-    scratch.iAngleUnit = current.iAngleUnit;
-    scratch.iNumberMode = current.iNumberMode;
-    scratch.iDecimals = current.iDecimals;
-    scratch.bDigitGrouping = current.bDigitGrouping;
-    scratch.bFunctionSeparator = current.bFunctionSeparator;
-    scratch.bDecimalComma = current.bDecimalComma;
+    CopySettings(current, scratch);
     BuildMemoryTask(current.szMemory, current.szAnswer, subtract, scratch.szTask);
     CalculateTask(scratch);
     UpdateAnswer(scratch);

@@ -58,6 +58,22 @@ inline void SetDefaultSettings(TaskRecord& record) {
     record.bDecimalComma = 0;
 }
 
+// How an answer is written (format, decimals, grouping), texts untouched:
+// what the Number Format dialog hands on to the previous answer line.
+inline void CopyDisplaySettings(const TaskRecord& from, TaskRecord& to) {
+    to.iNumberMode = from.iNumberMode;
+    to.iDecimals = from.iDecimals;
+    to.bDigitGrouping = from.bDigitGrouping;
+}
+
+// Every setting, texts untouched: a scratch record calculates as `from` would.
+inline void CopySettings(const TaskRecord& from, TaskRecord& to) {
+    CopyDisplaySettings(from, to);
+    to.iAngleUnit = from.iAngleUnit;
+    to.bFunctionSeparator = from.bFunctionSeparator;
+    to.bDecimalComma = from.bDecimalComma;
+}
+
 // All texts empty, the default settings (as the main window starts them).
 inline void ResetTaskRecord(TaskRecord& record) {
     record = TaskRecord{};

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <climits>
 #include <cstring>
 #include <cstdlib>
@@ -467,3 +468,35 @@ TEST(CommandSequences, DecimalsOutsideTheOfferedRange) {
 }
 
 }  // namespace
+
+// A record given another record's settings calculates and writes its lines
+// as that one does;
+// given its display settings only, it writes answers alike and keeps its
+// own angle unit and decimal sign.
+TEST(CopySettings, ACopyCalculatesAsTheOriginal) {
+    TaskRecord from;
+    ResetTaskRecord(from);
+    for (const char* command : {"#deg", "#fix 4", "#dig 1", "#comma", "#fu 0"}) {
+        CopyText(from.szTask, command);
+        ASSERT_EQ(CalculateTask(from), kKindCommand) << command;
+    }
+    const auto answer = [](TaskRecord record, const char* task) {
+        CopyText(record.szTask, task);
+        CalculateTask(record);
+        return std::string(record.szAnswer) + " | " + record.szTask + " | " + record.szMaths;
+    };
+    TaskRecord all;
+    ResetTaskRecord(all);
+    CopySettings(from, all);
+    TaskRecord display;
+    ResetTaskRecord(display);
+    CopyDisplaySettings(from, display);
+    for (const char* task : {"sin(30)", "12345.678", "2,5*3", "max(2;5)", "asin(1)"}) {
+        SCOPED_TRACE(task);
+        EXPECT_EQ(answer(all, task), answer(from, task));
+    }
+    std::string written = answer(from, "12345.678");  // but with its own decimal dot
+    std::replace(written.begin(), written.end(), ',', '.');
+    EXPECT_EQ(answer(display, "12345.678"), written);
+    EXPECT_NE(answer(display, "sin(30)"), answer(from, "sin(30)"));
+}
