@@ -211,28 +211,46 @@ TEST(InterruptCatcher, StopsAReaderWaitingInTheMiddleOfALine) {
     EXPECT_EQ(after.sa_handler, before.sa_handler);
 }
 
-// SIGTERM or SIGHUP that comes before the next read starts waiting (no EINTR
-// will wake that read): the read finds the end of its input at once, with
-// the writer still there.
-TEST(EndCatcher, EndsAReadThatStartsAfterTheSignal) {
-    for (const int number : {SIGTERM, SIGHUP}) {
-        SCOPED_TRACE(number);
+// A signal that comes before the next read starts waiting (no EINTR will wake
+// that read): the read finds the end of its input at once, with the writer
+// still there. After Ctrl+C, clearing opens the input again with what was
+// sent ahead; after SIGTERM or SIGHUP it stays closed off.
+TEST(Catchers, CloseOffTheInputUntilReadingGoesOn) {
+    struct Row {
+        int number;
+        bool readsAgain;
+    };
+    const Row rows[] = {{SIGINT, true}, {SIGTERM, false}, {SIGHUP, false}};
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.number);
         struct sigaction before;
-        sigaction(number, nullptr, &before);
+        sigaction(row.number, nullptr, &before);
+        const auto readsAtOnce = [](int input, std::string& got) {
+            pollfd ready = {input, POLLIN, 0};
+            if (poll(&ready, 1, 2000) != 1) return false;
+            char bytes[16] = {};
+            const ssize_t count = read(input, bytes, sizeof bytes);
+            got.assign(bytes, count > 0 ? static_cast<size_t>(count) : 0);
+            return true;
+        };
         {
             Pipe pipe;
             pipe.Send("1+2\n");
+            InterruptCatcher interrupt(pipe.fds[0]);
             EndCatcher end(pipe.fds[0]);
-            EXPECT_EQ(end.Signal(), 0);
-            raise(number);
-            EXPECT_EQ(end.Signal(), number);
-            pollfd ready = {pipe.fds[0], POLLIN, 0};
-            ASSERT_EQ(poll(&ready, 1, 2000), 1) << "the read would wait";
-            char byte = 0;
-            EXPECT_EQ(read(pipe.fds[0], &byte, 1), 0);  // not the line waiting in the pipe
+            raise(row.number);
+            EXPECT_EQ(interrupt.Raised(), row.number == SIGINT);
+            EXPECT_EQ(end.Signal(), row.number == SIGINT ? 0 : row.number);
+            std::string got = "?";
+            ASSERT_TRUE(readsAtOnce(pipe.fds[0], got)) << "the read would wait";
+            EXPECT_EQ(got, "");  // not the line waiting in the pipe
+            interrupt.Clear();
+            EXPECT_FALSE(interrupt.Raised());
+            ASSERT_TRUE(readsAtOnce(pipe.fds[0], got));
+            EXPECT_EQ(got, row.readsAgain ? "1+2\n" : "");
         }
         struct sigaction after;
-        sigaction(number, nullptr, &after);
+        sigaction(row.number, nullptr, &after);
         EXPECT_EQ(after.sa_handler, before.sa_handler);
     }
 }
