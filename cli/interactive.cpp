@@ -130,8 +130,11 @@ int RunPlain(TaskRecord& record, OutputBuffer& out, bool terminal) {
 // A person at a terminal, with line editing and the history of earlier
 // sessions. Ctrl+C drops the line being typed; the session goes on.
 int RunEdited(TaskRecord& record, OutputBuffer& out) {
-    InterruptCatcher interrupt(ZBL_FILENO(stdin));
-    EndCatcher end(ZBL_FILENO(stdin));  // a closed terminal window still keeps the session's lines
+    // Signals close the terminal's input off, so that none is missed by a read
+    // about to start.
+    ClosableInput input(ZBL_FILENO(stdin));
+    InterruptCatcher interrupt;
+    EndCatcher end;  // a closed terminal window still keeps the session's lines
     LineEditor editor(interrupt);
     HistoryFile history(HistoryPath(std::getenv("XDG_STATE_HOME"), std::getenv("HOME")));
     std::vector<std::string> earlier;

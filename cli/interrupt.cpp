@@ -19,69 +19,33 @@ constexpr int kEndSignals[] = {SIGHUP, SIGTERM};
 struct sigaction gPrevious;
 struct sigaction gPreviousEnd[std::size(kEndSignals)];
 
-// A signal can come after the reader looked at its note and before its read
-// starts waiting, where no EINTR will come. So the handlers also close off
-// the input being read: an always-empty input (/dev/null, opened beforehand:
-// dup2 may be called in a handler, open is better done outside) takes its
-// descriptor, and that read finds the end of input at once. The terminal
-// itself stays open under a copy, with whatever was typed ahead, for the
-// input to be opened again when reading goes on after a Ctrl+C.
-struct ClosableInput {
-    int input = -1;  // the descriptor read
-    int empty = -1;  // /dev/null
-    int kept = -1;   // a copy of the input
+// The live ClosableInput's descriptors: the input read, /dev/null opened
+// beforehand (dup2 may be called in a handler, open is better done outside),
+// and a copy of the input. -1 while there is none.
+int gInput = -1;
+int gEmpty = -1;
+int gKept = -1;
 
-    void Take(int descriptor) {
-        if (input >= 0 || descriptor < 0) return;  // the first catcher's
-        empty = open("/dev/null", O_RDONLY | O_CLOEXEC);
-        kept = fcntl(descriptor, F_DUPFD_CLOEXEC, 0);
-        if (empty >= 0 && kept >= 0) {
-            input = descriptor;
-            return;
-        }
-        Let();
-    }
-    // Safe in a handler.
-    void CloseOff() const {
-        if (input >= 0) dup2(empty, input);
-    }
-    void Reopen() const {
-        if (input >= 0) dup2(kept, input);
-    }
-    void Let() {
-        if (empty >= 0) close(empty);
-        if (kept >= 0) close(kept);
-        *this = ClosableInput{};
-    }
-};
-
-// The catchers that took it; the input goes back when the last one goes.
-ClosableInput gInput;
-int gInputTakers = 0;
-
-void TakeInput(int descriptor) {
-    if (descriptor < 0) return;
-    gInput.Take(descriptor);
-    ++gInputTakers;
+// Safe in a handler.
+void CloseOffInput() {
+    if (gInput >= 0) dup2(gEmpty, gInput);
 }
 
-void LetInput(int descriptor) {
-    if (descriptor < 0 || --gInputTakers > 0) return;
-    if (gEndSignal == 0) gInput.Reopen();
-    gInput.Let();
+void ReopenInput() {
+    if (gInput >= 0 && gEndSignal == 0) dup2(gKept, gInput);
 }
 
 void NoteInterrupt(int) {
     const int saved = errno;
     gInterrupted = 1;
-    gInput.CloseOff();
+    CloseOffInput();
     errno = saved;
 }
 
 void NoteEnd(int number) {
     const int saved = errno;
     gEndSignal = number;
-    gInput.CloseOff();
+    CloseOffInput();
     errno = saved;
 }
 
@@ -98,10 +62,9 @@ void Catch(int number, void (*handler)(int), struct sigaction* previous) {
 
 }  // namespace
 
-InterruptCatcher::InterruptCatcher(int input) : input_(input) {
+InterruptCatcher::InterruptCatcher() {
     gInterrupted = 0;
 #ifndef _WIN32
-    TakeInput(input_);
     Catch(SIGINT, NoteInterrupt, &gPrevious);
 #endif
 }
@@ -109,7 +72,6 @@ InterruptCatcher::InterruptCatcher(int input) : input_(input) {
 InterruptCatcher::~InterruptCatcher() {
 #ifndef _WIN32
     sigaction(SIGINT, &gPrevious, nullptr);
-    LetInput(input_);
 #endif
 }
 
@@ -125,7 +87,7 @@ void InterruptCatcher::Clear() {
     sigaddset(&held, SIGINT);
     for (const int number : kEndSignals) sigaddset(&held, number);
     sigprocmask(SIG_BLOCK, &held, &before);
-    if (gEndSignal == 0) gInput.Reopen();
+    ReopenInput();
     gInterrupted = 0;
     sigprocmask(SIG_SETMASK, &before, nullptr);
 #else
@@ -135,10 +97,9 @@ void InterruptCatcher::Clear() {
 
 void InterruptCatcher::Raise() { gInterrupted = 1; }
 
-EndCatcher::EndCatcher(int input) : input_(input) {
+EndCatcher::EndCatcher() {
     gEndSignal = 0;
 #ifndef _WIN32
-    TakeInput(input_);
     for (size_t i = 0; i < std::size(kEndSignals); ++i) Catch(kEndSignals[i], NoteEnd, &gPreviousEnd[i]);
 #endif
 }
@@ -146,7 +107,6 @@ EndCatcher::EndCatcher(int input) : input_(input) {
 EndCatcher::~EndCatcher() {
 #ifndef _WIN32
     for (size_t i = 0; i < std::size(kEndSignals); ++i) sigaction(kEndSignals[i], &gPreviousEnd[i], nullptr);
-    LetInput(input_);
 #endif
 }
 
@@ -157,4 +117,27 @@ void EndCatcher::Resend() const {
     if (number == 0) return;
     std::signal(number, SIG_DFL);
     std::raise(number);
+}
+
+ClosableInput::ClosableInput(int input) {
+#ifndef _WIN32
+    if (gInput >= 0 || input < 0) return;
+    gEmpty = open("/dev/null", O_RDONLY | O_CLOEXEC);
+    gKept = fcntl(input, F_DUPFD_CLOEXEC, 0);
+    // Without both, the input is left as it is: reading still works, with
+    // the narrow window described above.
+    if (gEmpty >= 0 && gKept >= 0) gInput = input;
+#else
+    (void)input;
+#endif
+}
+
+ClosableInput::~ClosableInput() {
+#ifndef _WIN32
+    ReopenInput();
+    gInput = -1;
+    if (gEmpty >= 0) close(gEmpty);
+    if (gKept >= 0) close(gKept);
+    gEmpty = gKept = -1;
+#endif
 }

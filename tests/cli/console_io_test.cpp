@@ -236,8 +236,9 @@ TEST(Catchers, CloseOffTheInputUntilReadingGoesOn) {
         {
             Pipe pipe;
             pipe.Send("1+2\n");
-            InterruptCatcher interrupt(pipe.fds[0]);
-            EndCatcher end(pipe.fds[0]);
+            ClosableInput input(pipe.fds[0]);
+            InterruptCatcher interrupt;
+            EndCatcher end;
             raise(row.number);
             EXPECT_EQ(interrupt.Raised(), row.number == SIGINT);
             EXPECT_EQ(end.Signal(), row.number == SIGINT ? 0 : row.number);
