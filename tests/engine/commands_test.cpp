@@ -18,72 +18,55 @@ namespace {
 // Settings no command ever writes, so that every change shows.
 constexpr int kUntouched = 77;
 
-struct Settings {
-    int angle = kUntouched;
-    int mode = kUntouched;
-    int decimals = kUntouched;
-    int grouping = kUntouched;
-    int separator = kUntouched;
-    int comma = kUntouched;
-};
+constexpr SixSettings kUntouchedSettings{kUntouched, kUntouched, kUntouched, kUntouched, kUntouched, kUntouched};
 
 TaskRecord RecordWith(const char* task) {
     TaskRecord r;
     ResetTaskRecord(r);
-    r.iAngleUnit = r.iNumberMode = r.iDecimals = kUntouched;
-    r.bDigitGrouping = r.bFunctionSeparator = r.bDecimalComma = kUntouched;
+    SetSettings(r, kUntouchedSettings);
     CopyText(r.szTask, task);
     CopyText(r.szMemory, "12");
     return r;
 }
 
-void ExpectSettings(const TaskRecord& r, const Settings& s) {
-    EXPECT_EQ(r.iAngleUnit, s.angle);
-    EXPECT_EQ(r.iNumberMode, s.mode);
-    EXPECT_EQ(r.iDecimals, s.decimals);
-    EXPECT_EQ(r.bDigitGrouping, s.grouping);
-    EXPECT_EQ(r.bFunctionSeparator, s.separator);
-    EXPECT_EQ(r.bDecimalComma, s.comma);
-}
-
-Settings Angle(int v) {
-    Settings s;
+SixSettings Angle(int v) {
+    SixSettings s = kUntouchedSettings;
     s.angle = v;
     return s;
 }
-Settings Mode(int v, int decimals = kUntouched) {
-    Settings s;
+SixSettings Mode(int v, int decimals = kUntouched) {
+    SixSettings s = kUntouchedSettings;
     s.mode = v;
     s.decimals = decimals;
     return s;
 }
-Settings Decimals(int v) {
-    Settings s;
+SixSettings Decimals(int v) {
+    SixSettings s = kUntouchedSettings;
     s.decimals = v;
     return s;
 }
-Settings Grouping(int v) {
-    Settings s;
+SixSettings Grouping(int v) {
+    SixSettings s = kUntouchedSettings;
     s.grouping = v;
     return s;
 }
-Settings Separator(int v) {
-    Settings s;
+SixSettings Separator(int v) {
+    SixSettings s = kUntouchedSettings;
     s.separator = v;
     return s;
 }
-Settings Comma(int v) {
-    Settings s;
+SixSettings Comma(int v) {
+    SixSettings s = kUntouchedSettings;
     s.comma = v;
     return s;
 }
-Settings Nothing() { return Settings{}; }
+SixSettings Nothing() { return kUntouchedSettings; }
 
 // Lines as cleaning leaves them: no blanks, nothing from the first "=" on.
 TEST(CommandLines, LetterCommandsSetTheirSetting) {
     struct Row {
         const char* task;
-        Settings expected;
+        SixSettings expected;
     };
     const Row rows[] = {
         {"#auto", Mode(kModeAutomatic)},

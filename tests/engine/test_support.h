@@ -1,5 +1,8 @@
-// Helpers shared by the engine tests.
+// Helpers shared by the engine tests, and by the tests of the settings file
+// and of the window.
 #pragma once
+
+#include <gtest/gtest.h>
 
 #include <cstring>
 #include <string>
@@ -49,4 +52,32 @@ inline TaskRecord Calculated(const char* task) {
     TaskRecord record = MakeRecord();
     Calculate(record, task);
     return record;
+}
+
+// The six settings of a record in the record's order, for tables of settings.
+struct SixSettings {
+    int angle, mode, decimals, grouping, separator, comma;
+};
+
+inline SixSettings SettingsOf(const TaskRecord& record) {
+    return {record.iAngleUnit,     record.iNumberMode,        record.iDecimals,
+            record.bDigitGrouping, record.bFunctionSeparator, record.bDecimalComma};
+}
+
+inline void SetSettings(TaskRecord& record, const SixSettings& settings) {
+    record.iAngleUnit = settings.angle;
+    record.iNumberMode = settings.mode;
+    record.iDecimals = settings.decimals;
+    record.bDigitGrouping = settings.grouping;
+    record.bFunctionSeparator = settings.separator;
+    record.bDecimalComma = settings.comma;
+}
+
+inline void ExpectSettings(const TaskRecord& record, const SixSettings& expected) {
+    EXPECT_EQ(record.iAngleUnit, expected.angle);
+    EXPECT_EQ(record.iNumberMode, expected.mode);
+    EXPECT_EQ(record.iDecimals, expected.decimals);
+    EXPECT_EQ(record.bDigitGrouping, expected.grouping);
+    EXPECT_EQ(record.bFunctionSeparator, expected.separator);
+    EXPECT_EQ(record.bDecimalComma, expected.comma);
 }

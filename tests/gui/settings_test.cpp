@@ -19,6 +19,7 @@
 #include "resource_ids.h"
 #include "settings_text.h"
 #include "startup.h"
+#include "test_support.h"
 #include "window_texts.h"
 
 namespace fs = std::filesystem;
@@ -228,19 +229,7 @@ const std::string kChangedFile = SettingsFile(
     "#fun 0 = Use colon (:) as function separator (0 = OFF, 1 = ON)\r\n"
     "#comma = Use comma (,) as decimal separator\r\n");
 
-struct Settings {
-    int angle, mode, decimals, grouping, separator, comma;
-};
-constexpr Settings kDefaults{kRadians, kModeAutomatic, 2, 0, 1, 0};
-
-void ExpectSettings(const TaskRecord& record, const Settings& expected) {
-    EXPECT_EQ(record.iAngleUnit, expected.angle);
-    EXPECT_EQ(record.iNumberMode, expected.mode);
-    EXPECT_EQ(record.iDecimals, expected.decimals);
-    EXPECT_EQ(record.bDigitGrouping, expected.grouping);
-    EXPECT_EQ(record.bFunctionSeparator, expected.separator);
-    EXPECT_EQ(record.bDecimalComma, expected.comma);
-}
+constexpr SixSettings kDefaults{kRadians, kModeAutomatic, 2, 0, 1, 0};
 
 // A fresh, empty current directory for each test; the window is stopped and
 // the directory removed afterwards.
@@ -418,7 +407,7 @@ TEST_F(SettingsFileReading, StartUpRunsTheLines) {
     struct Row {
         const char* name;
         const char* file;  // nullptr: no file
-        Settings settings;
+        SixSettings settings;
         Views views;
         std::vector<int> commands;  // sent to the main window while starting
     };
@@ -589,8 +578,7 @@ TEST_F(NumberFormatDialog, ShowsTheSettingsItOpensWith) {
             EXPECT_EQ(GetFocus(), GetDlgItem(dialog, IDOK));
             Click(dialog, IDCANCEL);
         });
-        ExpectSettings(App().CurrentTask, {before.iAngleUnit, before.iNumberMode, before.iDecimals,
-                                           before.bDigitGrouping, before.bFunctionSeparator, before.bDecimalComma});
+        ExpectSettings(App().CurrentTask, SettingsOf(before));
     }
 }
 

@@ -8,6 +8,7 @@
 #include "engine.h"
 #include "settings_text.h"
 #include "task_record.h"
+#include "test_support.h"
 #include "text.h"
 
 namespace {
@@ -227,23 +228,6 @@ TEST(SettingsReading, CommandLines) {
     }
 }
 
-struct SixSettings {
-    int32_t angle, mode, decimals, grouping, separator, comma;
-};
-
-SixSettings SettingsOf(const TaskRecord& r) {
-    return {r.iAngleUnit, r.iNumberMode, r.iDecimals, r.bDigitGrouping, r.bFunctionSeparator, r.bDecimalComma};
-}
-
-void ExpectSame(const SixSettings& a, const SixSettings& b) {
-    EXPECT_EQ(a.angle, b.angle);
-    EXPECT_EQ(a.mode, b.mode);
-    EXPECT_EQ(a.decimals, b.decimals);
-    EXPECT_EQ(a.grouping, b.grouping);
-    EXPECT_EQ(a.separator, b.separator);
-    EXPECT_EQ(a.comma, b.comma);
-}
-
 // Runs every command line of `bytes` on `record` as the start-up reader does
 // and returns what CalculateTask handed back for each.
 std::vector<int> RunSettings(const std::string& bytes, TaskRecord& record) {
@@ -276,25 +260,15 @@ TEST(SettingsReading, WrittenSettingsComeBack) {
         SCOPED_TRACE(testing::Message() << s.angle << s.mode << s.decimals << s.grouping << s.separator << s.comma
                                         << " views " << row.views.size());
         TaskRecord saved = DefaultRecord();
-        saved.iAngleUnit = s.angle;
-        saved.iNumberMode = s.mode;
-        saved.iDecimals = s.decimals;
-        saved.bDigitGrouping = s.grouping;
-        saved.bFunctionSeparator = s.separator;
-        saved.bDecimalComma = s.comma;
+        SetSettings(saved, s);
         const std::string file = SettingsText(saved, row.view);
 
         TaskRecord other = DefaultRecord();
-        other.iAngleUnit = 3 - s.angle;
-        other.iNumberMode = 3 - s.mode;
-        other.iDecimals = 9;
-        other.bDigitGrouping = 1 - s.grouping;
-        other.bFunctionSeparator = 1 - s.separator;
-        other.bDecimalComma = 1 - s.comma;
+        SetSettings(other, {3 - s.angle, 3 - s.mode, 9, 1 - s.grouping, 1 - s.separator, 1 - s.comma});
         std::vector<int> expected = row.views;
         expected.insert(expected.end(), 6, kKindCommand);
         EXPECT_EQ(RunSettings(file, other), expected);
-        ExpectSame(SettingsOf(other), s);
+        ExpectSettings(other, s);
     }
 }
 

@@ -14,26 +14,13 @@
 
 namespace {
 
-struct SettingsRow {
-    int angle, mode, decimals, grouping, separator, comma;
-};
-
-void ExpectSettings(const TaskRecord& record, const SettingsRow& expected) {
-    EXPECT_EQ(record.iAngleUnit, expected.angle);
-    EXPECT_EQ(record.iNumberMode, expected.mode);
-    EXPECT_EQ(record.iDecimals, expected.decimals);
-    EXPECT_EQ(record.bDigitGrouping, expected.grouping);
-    EXPECT_EQ(record.bFunctionSeparator, expected.separator);
-    EXPECT_EQ(record.bDecimalComma, expected.comma);
-}
-
 // One command after another on the same two records.
 TEST(SettingCommands, SequenceOnBothRecords) {
     struct Step {
         int command;
         unsigned refresh;
-        SettingsRow current;
-        SettingsRow previous;
+        SixSettings current;
+        SixSettings previous;
         const char* currentAnswer;
         const char* previousAnswer;
         const char* previousTask;
@@ -189,7 +176,7 @@ TEST(ResetSettings, BothRecordsBackToDefaults) {
 
 TEST(FormatMarks, ExactlyTheItemsOfTheSettings) {
     struct Row {
-        SettingsRow settings;
+        SixSettings settings;
         std::set<int> checked;
     };
     const Row rows[] = {
