@@ -54,12 +54,7 @@ std::vector<Start> Starts() {
 
     starts[1].name = "session";
     TaskRecord& s = starts[1].record = MakeRecord();
-    s.iAngleUnit = kDegrees;
-    s.iNumberMode = kModeFixed;
-    s.iDecimals = 4;
-    s.bDigitGrouping = 1;
-    s.bFunctionSeparator = 0;
-    s.bDecimalComma = 1;
+    SetSettings(s, {kDegrees, kModeFixed, 4, 1, 0, 1});
     CopyText(s.szMaths, "1234,5");
     CopyText(s.szResult, "1234.5");
     CopyText(s.szAnswer, "1 234,5000");
@@ -67,12 +62,7 @@ std::vector<Start> Starts() {
 
     starts[2].name = "odd";
     TaskRecord& o = starts[2].record = MakeRecord();
-    o.iAngleUnit = -7;
-    o.iNumberMode = 5;
-    o.iDecimals = 1000;
-    o.bDigitGrouping = 2;
-    o.bFunctionSeparator = 3;
-    o.bDecimalComma = -1;
+    SetSettings(o, {-7, 5, 1000, 2, 3, -1});
     CopyText(o.szMaths, ":22;(30)");
     CopyText(o.szResult, "Incorrect syntax");
     CopyText(o.szAnswer, "Incorrect syntax");

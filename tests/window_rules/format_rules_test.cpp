@@ -159,12 +159,7 @@ TEST(ResetSettings, BothRecordsBackToDefaults) {
     TaskRecord current = Calculated("2/3");
     TaskRecord previous = Calculated("1234.5*2");
     for (TaskRecord* record : {&current, &previous}) {
-        record->iAngleUnit = kGrads;
-        record->iNumberMode = kModeFixed;
-        record->iDecimals = 20;
-        record->bDigitGrouping = 1;
-        record->bFunctionSeparator = 0;
-        record->bDecimalComma = 1;
+        SetSettings(*record, {kGrads, kModeFixed, 20, 1, 0, 1});
         UpdateAnswer(*record);
     }
     ResetRecordSettings(current, previous);
@@ -192,12 +187,7 @@ TEST(FormatMarks, ExactlyTheItemsOfTheSettings) {
         SCOPED_TRACE(row.settings.decimals);
         TaskRecord record;
         ResetTaskRecord(record);
-        record.iAngleUnit = row.settings.angle;
-        record.iNumberMode = row.settings.mode;
-        record.iDecimals = row.settings.decimals;
-        record.bDigitGrouping = row.settings.grouping;
-        record.bFunctionSeparator = row.settings.separator;
-        record.bDecimalComma = row.settings.comma;
+        SetSettings(record, row.settings);
         std::set<int> checked;
         for (int id = 2400; id <= 2600; ++id) {
             if (FormatItemChecked(record, id)) checked.insert(id);
