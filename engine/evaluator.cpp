@@ -486,21 +486,17 @@ int EvaluateFlatOnText(char* text, size_t capacity, int angleUnit) { return Flat
 namespace {
 
 int Evaluate(const char* expression, char* destination, size_t capacity, int angleUnit, bool operandsAllowed) {
-    if (TextLength(expression, kExpressionLimit + 1) > kExpressionLimit) return kStatusTooLong;
+    size_t length = TextLength(expression, kExpressionLimit + 1);
+    if (length > kExpressionLimit) return kStatusTooLong;
     if (operandsAllowed) {
         double value = 0;
-        if (ReducePlainExpression(expression, std::strlen(expression), value)) {
-            char text[kShortNumberSize];
-            if (int status = RenderFinal(value, text, sizeof text - 1)) return status;
-            return CopyText(destination, capacity, text) ? 0 : kStatusTooLong;
-        }
+        if (ReducePlainExpression(expression, length, value)) return RenderFinal(value, destination, capacity);
     }
     char work[kWorkCapacity + 1];
     CopyText(work, expression);
 
     // Brackets in the order of their closing brackets, each with the nearest
     // opening bracket before it: always the innermost first.
-    size_t length = std::strlen(work);
     for (char* close = std::strchr(work, ')'); close; close = std::strchr(close, ')')) {
         const char after = close[1];
         if (after == '(') return kStatusNoOperatorBetween;
