@@ -82,7 +82,7 @@ void SetFontFor(AppState& app, HWND line, const char* text, BOOL redraw) {
 
 // The line's user data is the state of the main window.
 LRESULT CALLBACK AnswerLineProc(HWND line, UINT message, WPARAM wParam, LPARAM lParam) {
-    AppState& app = *reinterpret_cast<AppState*>(GetWindowLongPtrA(line, GWLP_USERDATA));
+    AppState& app = *AppStateOf(line);
     LRESULT result = CallWindowProcA(app.answerLineProc, line, message, wParam, lParam);
     // The text is read back from the line rather than taken from the message,
     // which may come in either character set. Both the new text and the new
@@ -95,11 +95,8 @@ LRESULT CALLBACK AnswerLineProc(HWND line, UINT message, WPARAM wParam, LPARAM l
 
 void WatchAnswerLine(AppState& app, HWND line) {
     if (!line) return;
-    SetWindowLongPtrA(line, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&app));
     // Both answer lines are statics: one procedure to hand their messages on to.
-    const auto previous =
-        reinterpret_cast<WNDPROC>(SetWindowLongPtrA(line, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(AnswerLineProc)));
-    if (previous != AnswerLineProc) app.answerLineProc = previous;
+    ReplaceControlProcedure(app, line, AnswerLineProc, app.answerLineProc);
 }
 
 void FitAnswerFont(AppState& app, HWND line) {

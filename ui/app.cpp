@@ -6,12 +6,19 @@ AppState gApp;
 
 AppState& App() { return gApp; }
 
-void AttachAppState(HWND mainWindow, AppState* state) {
-    SetWindowLongPtrA(mainWindow, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(state));
+void AttachAppState(HWND window, AppState* state) {
+    SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(state));
 }
 
-AppState* AppStateOf(HWND mainWindow) {
-    return reinterpret_cast<AppState*>(GetWindowLongPtrA(mainWindow, GWLP_USERDATA));
+AppState* AppStateOf(HWND window) { return reinterpret_cast<AppState*>(GetWindowLongPtrA(window, GWLP_USERDATA)); }
+
+void ReplaceControlProcedure(AppState& state, HWND control, WNDPROC procedure, WNDPROC& previous) {
+    AttachAppState(control, &state);
+    const auto before =
+        reinterpret_cast<WNDPROC>(SetWindowLongPtrA(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(procedure)));
+    // Controls of one class share the procedure they had: a second control
+    // replaced keeps the one found first.
+    if (before != procedure) previous = before;
 }
 
 void ResetAppState(HINSTANCE instance) {

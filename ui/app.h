@@ -121,9 +121,14 @@ AppState& App();
 // Puts every field to its start-up value and keeps `instance`.
 void ResetAppState(HINSTANCE instance);
 
-// Keeps `state` as the state of the main window `mainWindow` (its user data),
-// from WM_NCCREATE on.
-void AttachAppState(HWND mainWindow, AppState* state);
+// Keeps `state` as the state of `window` (its user data): the main window,
+// from WM_NCCREATE on, and the controls given a procedure of their own.
+void AttachAppState(HWND window, AppState* state);
 
-// The state of the main window `mainWindow`; nullptr before it was attached.
-AppState* AppStateOf(HWND mainWindow);
+// The state kept by `window`; nullptr before it was attached.
+AppState* AppStateOf(HWND window);
+
+// Puts `procedure` in front of a control of the main window, with the state
+// attached to it; `previous` gets the procedure the control had, for
+// `procedure` to hand messages on to with CallWindowProcA.
+void ReplaceControlProcedure(AppState& state, HWND control, WNDPROC procedure, WNDPROC& previous);

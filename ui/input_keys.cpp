@@ -76,7 +76,7 @@ bool OnKey(AppState& app, UINT message, WPARAM key, LPARAM flags) {
 
 // The line's user data is the state of the main window.
 LRESULT CALLBACK InputKeysProc(HWND input, UINT message, WPARAM wParam, LPARAM lParam) {
-    AppState& app = *reinterpret_cast<AppState*>(GetWindowLongPtrA(input, GWLP_USERDATA));
+    AppState& app = *AppStateOf(input);
     switch (message) {
     case WM_KEYDOWN:
         if (OnKey(app, message, wParam, lParam)) return 0;
@@ -101,10 +101,7 @@ LRESULT CALLBACK InputKeysProc(HWND input, UINT message, WPARAM wParam, LPARAM l
 
 void WatchInputKeys(AppState& app, HWND inputLine) {
     if (!inputLine) return;
-    SetWindowLongPtrA(inputLine, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&app));
-    const auto previous = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrA(inputLine, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(InputKeysProc)));
-    if (previous != InputKeysProc) app.inputLineProc = previous;
+    ReplaceControlProcedure(app, inputLine, InputKeysProc, app.inputLineProc);
 }
 
 bool PastTasksOpen(HWND pastTasks) { return pastTasks && SendMessageA(pastTasks, CB_GETDROPPEDSTATE, 0, 0) != 0; }
