@@ -23,4 +23,17 @@ fi
 out=$(mktemp)
 err=$(mktemp)
 trap 'cat "$out"; cat "$err" >&2; rm -f "$out" "$err"' EXIT
-wine "$@" >"$out" 2>"$err"
+status=0
+wine "$@" >"$out" 2>"$err" || status=$?
+# Wine can fail before the program starts (its client losing a race with a
+# wineserver that is just ending, for one). It then says so on standard error
+# in lines of its own, and the program has written nothing: such a start is
+# made once more, and said.
+if ((status != 0)) && [[ ! -s $out ]] && grep -q '^wine\( client error\|:\)' "$err"; then
+  echo "wine-run: Wine did not start $1 (exit $status); starting it again" >&2
+  cat "$err" >&2
+  : >"$err"
+  status=0
+  wine "$@" >"$out" 2>"$err" || status=$?
+fi
+exit "$status"
