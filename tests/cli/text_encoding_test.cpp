@@ -30,20 +30,15 @@ std::string ToUtf8(const std::string& text) {
 }
 
 TEST(Utf8ToWindows1252, ConvertsWhatPeoplePaste) {
+    // clang-format off
     const std::pair<std::string, std::string> rows[] = {
         {"", ""},
-        {"2×3 8÷2 2·3",
-         "2\xd7"
-         "3 8\xf7"
-         "2 2\xb7"
-         "3"},
+        {"2×3 8÷2 2·3", "2\xd7" "3 8\xf7" "2 2\xb7" "3"},
         {"x²+x³+x¹", "x\xb2+x\xb3+x\xb9"},
         {"€‚ƒ„…†‡ˆ‰Š‹ŒŽ‘’“”•–—˜™š›œžŸ",
          "\x80\x82\x83\x84\x85\x86\x87\x88\x89\x8a\x8b\x8c\x8e"
          "\x91\x92\x93\x94\x95\x96\x97\x98\x99\x9a\x9b\x9c\x9e\x9f"},
-        {"CuSO4•5H2O",
-         "CuSO4\x95"
-         "5H2O"},
+        {"CuSO4•5H2O", "CuSO4\x95" "5H2O"},
         {"\u00a0éÿ", "\xa0\xe9\xff"},
         {std::string("a\0\t\x7f", 4), std::string("a\0\t\x7f", 4)},
         {"\xc2\x81\xc2\x8d\xc2\x8f\xc2\x90\xc2\x9d", "\x81\x8d\x8f\x90\x9d"},  // undefined bytes as C1 codes
@@ -51,20 +46,16 @@ TEST(Utf8ToWindows1252, ConvertsWhatPeoplePaste) {
         {"H₂O C₆H₁₂O₆", "H2O C6H12O6"},
         {"x⁴⁵⁶⁷⁸", "x45678"},
         {"x⁰", "x\xb0"},  // superscript zero becomes the degree sign
-        {"5−3 2⋅3 2∙3 2∗3",
-         "5-3 2\xb7"
-         "3 2\xb7"
-         "3 2*3"},
+        {"5−3 2⋅3 2∙3 2∗3", "5-3 2\xb7" "3 2\xb7" "3 2*3"},
         {"a‐b‑c", "a-b-c"},
         {"1\u2003+\u20022\u30003", "1 + 2 3"},
         {"Ｈ２Ｏ＋（１）！～", "H2O+(1)!~"},
-        {"Āāł Łódź Ş",
-         "Aal L\xf3"
-         "dz S"},                                       // ó is in the code page
+        {"Āāł Łódź Ş", "Aal L\xf3" "dz S"},  // ó is in the code page
         {"μ β π \u212b \u212a", "\xb5 \xdf p \xc5 K"},  // Greek mu is the micro sign; angstrom, kelvin
         {"∞ ≤", "8 ="},
         {"e\u0301", "e\xb4"},  // no composition: a combining acute becomes the spacing one
     };
+    // clang-format on
     for (const auto& [utf8, expected] : rows) {
         SCOPED_TRACE(utf8);
         std::string text;
@@ -74,23 +65,16 @@ TEST(Utf8ToWindows1252, ConvertsWhatPeoplePaste) {
 }
 
 TEST(Utf8ToWindows1252, ReportsLinesThatAreNoUtf8) {
+    // clang-format off
     const std::pair<std::string, size_t> rows[] = {
-        {"\xc0\xaf", 0},
-        {"1+\xe0\x80\xaf", 2},
-        {"\xf0\x80\x80\xaf", 0},  // overlong
-        {"\x80", 0},
-        {"ab\xbf", 2},  // lone continuation
-        {"\xed\xa0\x80", 0},
-        {"\xf4\x90\x80\x80", 0},
-        {"\xf5\x80\x80\x80", 0},  // surrogate, > U+10FFFF
-        {"\xe2\x82", 0},
-        {"\xe2\x82x", 0},
-        {"H₂O\xf0\x9f\x98", 5},  // cut off
-        {"2\xd7"
-         "3",
-         1},           // Windows-1252 text from an older file
-        {"☃\xff", 3},  // no UTF-8 at all wins over a character without a form
+        {"\xc0\xaf", 0},          {"1+\xe0\x80\xaf", 2},  {"\xf0\x80\x80\xaf", 0},  // overlong
+        {"\x80", 0},              {"ab\xbf", 2},                                     // lone continuation
+        {"\xed\xa0\x80", 0},      {"\xf4\x90\x80\x80", 0}, {"\xf5\x80\x80\x80", 0},  // surrogate, > U+10FFFF
+        {"\xe2\x82", 0},          {"\xe2\x82x", 0},        {"H₂O\xf0\x9f\x98", 5},   // cut off
+        {"2\xd7" "3", 1},         // Windows-1252 text from an older file
+        {"☃\xff", 3},             // no UTF-8 at all wins over a character without a form
     };
+    // clang-format on
     for (const auto& [bytes, offset] : rows) {
         SCOPED_TRACE(PrintToString(bytes));
         std::string text;
@@ -102,6 +86,7 @@ TEST(Utf8ToWindows1252, ReportsLinesThatAreNoUtf8) {
 }
 
 TEST(Utf8ToWindows1252, RefusesCharactersWithoutAForm) {
+    // clang-format off
     struct Row {
         std::string utf8;
         char32_t codePoint;
@@ -110,15 +95,14 @@ TEST(Utf8ToWindows1252, RefusesCharactersWithoutAForm) {
         {"1+☃", 0x2603, 2, 2},
         {"é☃", 0x2603, 1, 2},
         {"H₂O+☃+☃", 0x2603, 4, 6},   // the first of them
-        {"x⁹", 0x2079, 1, 1},        // Windows has no best fit for superscript nine
-        {"\xc2\x80", 0x0080, 0, 0},  // a C1 code on whose byte the code page has €
+        {"x⁹", 0x2079, 1, 1},         // Windows has no best fit for superscript nine
+        {"\xc2\x80", 0x0080, 0, 0},   // a C1 code on whose byte the code page has €
         {"😀", 0x1F600, 0, 0},        // beyond the 16-bit range
-        {"\xef\xbb\xbf"
-         "1",
-         0xFEFF, 0, 0},
-        {"\u2126", 0x2126, 0, 0},         // the ohm sign, unlike capital omega
+        {"\xef\xbb\xbf" "1", 0xFEFF, 0, 0},
+        {"\u2126", 0x2126, 0, 0},     // the ohm sign, unlike capital omega
         {"\uff5f \uff00", 0xFF5F, 0, 0},  // just past the fullwidth ASCII forms
     };
+    // clang-format on
     for (const Row& row : rows) {
         SCOPED_TRACE(row.utf8);
         std::string text;
@@ -267,12 +251,15 @@ TEST(Utf8Positions, CharactersAndColumns) {
 }
 
 TEST(FormatNoFormMessage, NamesTheCharacter) {
+    // clang-format off
     const std::pair<char32_t, std::string> rows[] = {
-        {0x2603, "Character U+2603 (☃) cannot be calculated"}, {0x1F600, "Character U+1F600 (😀) cannot be calculated"},
+        {0x2603, "Character U+2603 (☃) cannot be calculated"},
+        {0x1F600, "Character U+1F600 (😀) cannot be calculated"},
         {0x0080, "Character U+0080 cannot be calculated"},  // not shown: a control,
         {0x2009, "Character U+2009 cannot be calculated"},  // a space,
         {0x0306, "Character U+0306 cannot be calculated"},  // a lone combining mark
     };
+    // clang-format on
     for (const auto& [codePoint, expected] : rows) {
         char out[80];
         EXPECT_EQ(FormatNoFormMessage(codePoint, out, sizeof out), expected.size());

@@ -13,34 +13,22 @@ TEST(TypedLine, TakesUtf8AsThePastedWindowTextAndRefusesWhatItCannotMean) {
         Kind kind;
         std::string text;  // the task, or a part of the message
     };
+    // clang-format off
     const Row rows[] = {
-        {"2\xC3\x97"
-         "3",
-         Kind::kTask,
-         "2\xD7"
-         "3"},                                   // multiplication sign: exact
-        {"H\xE2\x82\x82O", Kind::kTask, "H2O"},  // subscript two: best fit
-        {"5\xE2\x88\x92"
-         "3",
-         Kind::kTask, "5-3"},  // minus sign: best fit
-        {"\xEF\xBB\xBF"
-         "2+2",
-         Kind::kTask, "2+2"},  // a byte-order mark is dropped
-        {"2\xD7"
-         "3",
-         Kind::kTask,
-         "2\xD7"
-         "3"},                                            // not UTF-8: byte for byte
-        {std::string("2+3\0+4", 6), Kind::kTask, "2+3"},  // a NUL ends the task
-        {"\xE2\x98\x83", Kind::kNoForm, "U+2603"},        // no form at all
-        {"1/\xE2\x88\x9E", Kind::kNoForm, "U+221E"},      // infinity would become 8
-        {"2\xCF\x80", Kind::kNoForm, "U+03C0"},           // pi would become p
-        {"5\xE2\x89\xA4"
-         "3",
-         Kind::kNoForm, "U+2264"},  // would become "=", a comment
+        {"2\xC3\x97" "3", Kind::kTask, "2\xD7" "3"},             // multiplication sign: exact
+        {"H\xE2\x82\x82O", Kind::kTask, "H2O"},                // subscript two: best fit
+        {"5\xE2\x88\x92" "3", Kind::kTask, "5-3"},             // minus sign: best fit
+        {"\xEF\xBB\xBF" "2+2", Kind::kTask, "2+2"},            // a byte-order mark is dropped
+        {"2\xD7" "3", Kind::kTask, "2\xD7" "3"},               // not UTF-8: byte for byte
+        {std::string("2+3\0+4", 6), Kind::kTask, "2+3"},       // a NUL ends the task
+        {"\xE2\x98\x83", Kind::kNoForm, "U+2603"},             // no form at all
+        {"1/\xE2\x88\x9E", Kind::kNoForm, "U+221E"},           // infinity would become 8
+        {"2\xCF\x80", Kind::kNoForm, "U+03C0"},                // pi would become p
+        {"5\xE2\x89\xA4" "3", Kind::kNoForm, "U+2264"},        // would become "=", a comment
         {std::string(509, '1'), Kind::kTask, std::string(509, '1')},
         {std::string(510, '1'), Kind::kTooLong, ""},
     };
+    // clang-format on
     for (const Row& row : rows) {
         SCOPED_TRACE(row.bytes.substr(0, 20));
         TypedLine line;

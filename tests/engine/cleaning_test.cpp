@@ -18,6 +18,7 @@ struct SanitizeRow {
 };
 
 TEST(SanitizeTask, CleansAndClassifies) {
+    // clang-format off
     const SanitizeRow rows[] = {
         {"  2 , 5 ", "2.5", 0},
         {".5", "0.5", 0},
@@ -47,41 +48,25 @@ TEST(SanitizeTask, CleansAndClassifies) {
         {"x^2+sin(1)", "x^2+sin(1)", 4},  // letters of names leave a quadratic alone
         {"=anything", "", 0},
         {"\t2\r\n+\x01 3", "2+3", 0},
-        {"2\xd7"
-         "3\xf7"
-         "4",
-         "2*3/4", 0},  // multiplication and division signs
-        {"2\xe9\xff\x80"
-         "3",
-         "23", 0},
+        {"2\xd7" "3\xf7" "4", "2*3/4", 0},  // multiplication and division signs
+        {"2\xe9\xff\x80" "3", "23", 0},
         // Look-alike characters are read as the operator they stand for.
-        {"CuSO4\xb7"
-         "5H2O",
-         "CuSO4*5H2O", 2},  // middle dot
-        {"2\x95"
-         "3",
-         "2*3", 0},  // bullet
-        {"2\xb7\xb7"
-         "3",
-         "2^3", 0},  // two dots read like "**"
-        {"5\x96"
-         "3",
-         "5-3", 0},  // en dash
-        {"5\x97\x97"
-         "3",
-         "5-1*-3", 0},          // em dashes read like "--"
-        {"10\xb2", "10^2", 0},  // superscript two
+        {"CuSO4\xb7" "5H2O", "CuSO4*5H2O", 2},  // middle dot
+        {"2\x95" "3", "2*3", 0},                 // bullet
+        {"2\xb7\xb7" "3", "2^3", 0},             // two dots read like "**"
+        {"5\x96" "3", "5-3", 0},                 // en dash
+        {"5\x97\x97" "3", "5-1*-3", 0},          // em dashes read like "--"
+        {"10\xb2", "10^2", 0},                   // superscript two
         {"2\xb9+2\xb3", "2^1+2^3", 0},
-        {"x\xb2-5x+6", "x^2-5x+6", 4},  // an equation, like x^2
-        {"1e\x96"
-         "5",
-         "1e-5", 0},  // an exponent's sign
+        {"x\xb2-5x+6", "x^2-5x+6", 4},           // an equation, like x^2
+        {"1e\x96" "5", "1e-5", 0},               // an exponent's sign
         {"\"$%&':;<>?\\`~@|\x7f", "", 0},
         {"2e", "2e", 0},
         {"(2)e+5", "(2)e+5", 0},  // an "e" after a bracket is no exponent
         {"[1]{2}", "[1]{2}", 0},
         {"", "", 0},
     };
+    // clang-format on
     for (const SanitizeRow& row : rows) {
         SCOPED_TRACE(row.input);
         char text[kTaskCapacity + 1];

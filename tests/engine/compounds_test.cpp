@@ -17,6 +17,7 @@ TEST(Compounds, MassIsTheSumOfTheComponents) {
         const char* typed;
         const char* answer;
     };
+    // clang-format off
     const Row rows[] = {
         {"CuSO4*5H2O", "249.685"},
         {"2CuSO4*5H2O", "409.2936"},  // each component keeps its coefficient
@@ -39,12 +40,8 @@ TEST(Compounds, MassIsTheSumOfTheComponents) {
         {"CuSO4*5(H2O)", "249.685"},
         {"CuSO4*(5H2O)", "249.685"},
         {"CuSO4*5H2O^2", "62342.599225"},  // a power after it applies to the whole
-        {"CuSO4\xb7"
-         "5H2O",
-         "249.685"},
-        {"MgSO4\x95"
-         "7H2O",
-         "246.47456"},
+        {"CuSO4\xb7" "5H2O", "249.685"},
+        {"MgSO4\x95" "7H2O", "246.47456"},
         // A coefficient just inside a bracket.
         {"(2H2O)", "36.03056"},
         {"(2H2O+NaCl)", "94.47332928"},
@@ -58,16 +55,13 @@ TEST(Compounds, MassIsTheSumOfTheComponents) {
         {"H2O*2.5", "45.0382"},
         {"CuSO4*pi", "501.425205209752"},
         {"CuSO4*-5H2O", "-14376.96809704"},
-        {"H2O(2)", "20.01528"},       // a number in brackets after a formula is added
-        {"CuSO4.5H2O", "185.62358"},  // 4.5 oxygens: "." continues a count
-        {"5\x96"
-         "3",
-         "2"},
-        {"2\xb7"
-         "3",
-         "6"},
+        {"H2O(2)", "20.01528"},        // a number in brackets after a formula is added
+        {"CuSO4.5H2O", "185.62358"},   // 4.5 oxygens: "." continues a count
+        {"5\x96" "3", "2"},
+        {"2\xb7" "3", "6"},
         {"10\xb2", "100"},
     };
+    // clang-format on
     for (const Row& row : rows) {
         SCOPED_TRACE(row.typed);
         TaskRecord record = MakeRecord(row.typed);

@@ -125,35 +125,12 @@ TEST(EvaluateFlat, FinalRenderingMatchesTheLongWay) {
 }
 
 TEST(ReadNumber, FollowsAtofOnDecimalTexts) {
-    const char* const texts[] = {"12",
-                                 "-3.5",
-                                 "+4",
-                                 ".5",
-                                 "5.",
-                                 "1e5",
-                                 "1E-5",
-                                 "1e",
-                                 "1e+",
-                                 "1e-x",
-                                 "2.5e3x",
-                                 "-",
-                                 "",
-                                 "*5",
-                                 "abc",
-                                 "0.000001",
-                                 "1e400",
-                                 "-1e400",
-                                 "1e-400",
-                                 "123456789012345678901234567890",
-                                 "  7",
-                                 "1.7976931348623157e308",
-                                 "4.9406564584124654e-324",
-                                 "00012",
-                                 "0x10",
-                                 "inf",
-                                 "nan",
-                                 "e5",
-                                 "-.e1"};
+    // clang-format off
+    const char* const texts[] = {"12", "-3.5", "+4", ".5", "5.", "1e5", "1E-5", "1e", "1e+", "1e-x", "2.5e3x",
+                                 "-", "", "*5", "abc", "0.000001", "1e400", "-1e400", "1e-400",
+                                 "123456789012345678901234567890", "  7", "1.7976931348623157e308",
+                                 "4.9406564584124654e-324", "00012", "0x10", "inf", "nan", "e5", "-.e1"};
+    // clang-format on
     for (const char* text : texts) {
         SCOPED_TRACE(text);
         double expected = std::atof(text);
@@ -202,19 +179,15 @@ TEST(ReadNumber, MatchesStrtodOnGeneratedTexts) {
 }
 
 TEST(ReadInteger, FollowsAtoiAndClamps) {
+    // clang-format off
     const struct {
         const char* text;
         int value;
-    } rows[] = {{"42", 42},
-                {"-7!", -7},
-                {"+5", 5},
-                {"5.9", 5},
-                {"", 0},
-                {"x1", 0},
-                {" 3", 3},
-                {"2147483647", 2147483647},
+    } rows[] = {{"42", 42},       {"-7!", -7},          {"+5", 5},           {"5.9", 5},
+                {"", 0},          {"x1", 0},            {" 3", 3},           {"2147483647", 2147483647},
                 {"99999999999", std::numeric_limits<int>::max()},
                 {"-99999999999999999999999", std::numeric_limits<int>::min()}};
+    // clang-format on
     for (const auto& row : rows) {
         SCOPED_TRACE(row.text);
         EXPECT_EQ(ReadInteger(row.text), row.value);
@@ -222,31 +195,16 @@ TEST(ReadInteger, FollowsAtoiAndClamps) {
 }
 
 TEST(IsNumberText, WholeTextsOnly) {
+    // clang-format off
     const struct {
         const char* text;
         bool number;
-    } rows[] = {{"5", true},
-                {"-5", true},
-                {"1.5", true},
-                {"1e09", true},
-                {"1.5e+20", true},
-                {"1.5e-020", true},
-                {"1E5", true},
-                {"", false},
-                {"-", false},
-                {"+5", false},
-                {".5", false},
-                {"5.", false},
-                {"1e", false},
-                {"1e+", false},
-                {"5 ", false},
-                {"1 234", false},
-                {"1,5", false},
-                {"--5", false},
-                {"<Complex number>", false},
-                {"n! must be from 0 to 170", false},
-                {"inf", false},
-                {"nan", false}};
+    } rows[] = {{"5", true},       {"-5", true},     {"1.5", true},   {"1e09", true},    {"1.5e+20", true},
+                {"1.5e-020", true}, {"1E5", true},    {"", false},     {"-", false},      {"+5", false},
+                {".5", false},     {"5.", false},    {"1e", false},   {"1e+", false},    {"5 ", false},
+                {"1 234", false},  {"1,5", false},   {"--5", false},  {"<Complex number>", false},
+                {"n! must be from 0 to 170", false}, {"inf", false},  {"nan", false}};
+    // clang-format on
     for (const auto& row : rows) {
         SCOPED_TRACE(row.text);
         EXPECT_EQ(IsNumberText(row.text), row.number);

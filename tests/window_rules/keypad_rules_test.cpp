@@ -220,26 +220,15 @@ TEST(InverseCaptions, PrefixAndThreeCharacters) {
         int cell;
         const char* caption;
     };
+    // clang-format off
     const Row rows[] = {
-        {'a', 1, "asin"},
-        {'a', 2, "acos"},
-        {'a', 3, "atan"},
-        {'a', 4, "acot"},
-        {'a', 6, "aln"},
-        {'a', 7, "alog"},
+        {'a', 1, "asin"}, {'a', 2, "acos"}, {'a', 3, "atan"}, {'a', 4, "acot"}, {'a', 6, "aln"}, {'a', 7, "alog"},
         // Leaving inverse mode leaves a leading space on the captions.
-        {' ', 1, " sin"},
-        {' ', 6, " ln"},
-        {' ', 7, " log"},
+        {' ', 1, " sin"}, {' ', 6, " ln"}, {' ', 7, " log"},
         // "pi" and the other keys are no inverse keys.
-        {'a', 5, ""},
-        {'a', 0, ""},
-        {'a', 12, ""},
-        {'a', 30, ""},
-        {'a', 35, ""},
-        {'a', -1, ""},
-        {'a', 36, ""},
+        {'a', 5, ""}, {'a', 0, ""}, {'a', 12, ""}, {'a', 30, ""}, {'a', 35, ""}, {'a', -1, ""}, {'a', 36, ""},
     };
+    // clang-format on
     for (const Row& row : rows) {
         SCOPED_TRACE(row.cell);
         char caption[kKeyCaptionCapacity + 1];
